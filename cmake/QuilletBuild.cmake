@@ -1,0 +1,110 @@
+# Build rules shared by the three binaries and the test programs.
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(QUILLET_ARCH i686)
+else()
+    set(QUILLET_ARCH x86_64)
+endif()
+
+function(quillet_warnings target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /WX)
+    else()
+        target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+    endif()
+endfunction()
+
+# Product code: no exceptions, no RTTI, no runtime DLLs to ship.
+function(quillet_product target)
+    quillet_warnings(${target})
+    target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /GR- /EHs-c-)
+    else()
+        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
+        target_link_options(${target} PRIVATE -static $<$<CONFIG:Release,MinSizeRel>:-s>)
+    endif()
+endfunction()
+
+# Exports of a program or library, named without their stdcall decoration.
+function(quillet_exports target def)
+    if(MSVC)
+        target_link_options(${target} PRIVATE /DEF:${def})
+    else()
+        target_link_options(${target} PRIVATE ${def})
+        if(QUILLET_ARCH STREQUAL i686)
+            target_link_options(${target} PRIVATE -Wl,--enable-stdcall-fixup)
+        endif()
+    endif()
+    set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${def})
+endfunction()
+
+# A library loaded into other programs: no C or C++ runtime at all, an entry point of our own,
+# imports from kernel32 and user32 only.
+function(quillet_runtime_free_dll target)
+    quillet_product(${target})
+    set_target_properties(${target} PROPERTIES PREFIX "" SUFFIX ".DLL")
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /GS- /Zl)
+        target_link_options(${target} PRIVATE /NODEFAULTLIB /ENTRY:DllMain)
+    else()
+        target_compile_options(${target} PRIVATE -ffreestanding -fno-tree-loop-distribute-patterns
+                                                 -fno-stack-protector)
+        if(QUILLET_ARCH STREQUAL i686)
+            set(entry _DllMain@12)
+            # Unwind tables are only needed for 64-bit structured exception handling.
+            target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)
+        else()
+            set(entry DllMain)
+        endif()
+        target_link_options(${target} PRIVATE -nostdlib -nostartfiles -Wl,--entry=${entry})
+    endif()
+    target_link_libraries(${target} PRIVATE kernel32 user32)
+endfunction()
+
+# An import library that names a DLL's exports by ordinal only, so that the importing program
+# binds to ordinals. Each entry is NAME:ARGUMENT_BYTES:ORDINAL.
+function(quillet_ordinal_import_library name dll)
+    set(def "${CMAKE_CURRENT_BINARY_DIR}/${name}.def")
+    set(text "LIBRARY \"${dll}\"\nEXPORTS\n")
+    foreach(entry IN LISTS ARGN)
+        string(REPLACE ":" ";" parts "${entry}")
+        list(GET parts 0 function)
+        list(GET parts 1 bytes)
+        list(GET parts 2 ordinal)
+        if(QUILLET_ARCH STREQUAL i686 AND NOT MSVC)
+            set(function "${function}@${bytes}")
+        endif()
+        string(APPEND text "    ${function} @${ordinal} NONAME\n")
+    endforeach()
+    file(WRITE "${def}" "${text}")
+    if(MSVC)
+        set(lib "${CMAKE_CURRENT_BINARY_DIR}/${name}.lib")
+        if(QUILLET_ARCH STREQUAL i686)
+            set(machine X86)
+        else()
+            set(machine X64)
+        endif()
+        add_custom_command(OUTPUT "${lib}" COMMAND lib /nologo /def:${def} /out:${lib} /machine:${machine}
+                           DEPENDS "${def}")
+    else()
+        set(lib "${CMAKE_CURRENT_BINARY_DIR}/lib${name}.a")
+        add_custom_command(OUTPUT "${lib}" COMMAND ${CMAKE_DLLTOOL} -d "${def}" -l "${lib}" -D "${dll}"
+                           DEPENDS "${def}")
+    endif()
+    add_custom_target(${name}_generate DEPENDS "${lib}")
+    add_library(${name} STATIC IMPORTED GLOBAL)
+    set_target_properties(${name} PROPERTIES IMPORTED_LOCATION "${lib}")
+    add_dependencies(${name} ${name}_generate)
+endfunction()
+
+# ImageMagick turns the XPM sources into the .ico/.bmp/.cur files the resource compiler needs.
+find_program(QUILLET_CONVERT convert PATHS /usr/bin NO_DEFAULT_PATH)
+find_program(QUILLET_CONVERT convert)
+
+function(quillet_picture output source)
+    set(options ${ARGN})
+    add_custom_command(OUTPUT "${output}"
+                       COMMAND ${QUILLET_CONVERT} "${source}" ${options} "${output}"
+                       DEPENDS "${source}" VERBATIM)
+endfunction()

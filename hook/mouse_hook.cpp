@@ -1,0 +1,238 @@
+// The system-wide mouse hook. It runs inside every program on the desktop, for every mouse
+// message: it must never block, never read outside its own bounds, and pass everything that
+// is not a button press or release straight on.
+#define QUILLET99HOOK_BUILD
+#include "hook_state.h"
+#include "host_messages.h"
+#include "top_level_window.h"
+
+namespace {
+
+constexpr LRESULT Swallow = 1;
+constexpr int ForegroundClassSize = 260;
+
+LRESULT PassOn(int code, WPARAM message, LPARAM event) {
+    return CallNextHookEx(ReadSharedHandle(HookShared.hookHandle), code, message, event);
+}
+
+WPARAM HandleParam(HWND window) {
+    return static_cast<WPARAM>(reinterpret_cast<UINT_PTR>(window) & 0xFFFF);
+}
+
+LPARAM PointParam(POINT pt) {
+    return static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(pt.x & 0xFFFF, pt.y & 0xFFFF)));
+}
+
+void PostToHost(UINT message, WPARAM wParam, POINT pt) {
+    PostMessageA(ReadSharedHandle(HookShared.hostWindow), message, wParam, PointParam(pt));
+}
+
+void PostToHost(UINT message, const MOUSEHOOKSTRUCT& event) {
+    PostToHost(message, HandleParam(event.hwnd), event.pt);
+}
+
+bool KeyDown(int key) {
+    return (GetAsyncKeyState(key) & 0x8000) != 0;
+}
+
+// Toggled on and not held down at this moment: exactly 1, so 0x81 does not count.
+bool ScrollLockOn() {
+    BYTE keys[256];
+    if (!GetKeyboardState(keys)) return false;
+    return keys[VK_SCROLL] == 1;
+}
+
+bool SameText(const char* a, const char* b, int size) {
+    for (int i = 0; i < size; ++i) {
+        if (a[i] != b[i]) return false;
+        if (!a[i]) return true;
+    }
+    return false;
+}
+
+// A left or right press after a Start-menu click closes that menu unless it lands in a menu.
+void DismissStartMenu() {
+    if (startMenuPending != 1) return;
+    POINT pt;
+    GetCursorPos(&pt);
+    if (!GetClassNameA(WindowFromPoint(pt), classUnderCursor, sizeof classUnderCursor))
+        classUnderCursor[0] = 0;
+    if (SameText(classUnderCursor, "#32768", sizeof classUnderCursor)) return;
+
+    GetCursorPos(&pt);
+    if (HWND taskbar = FindWindowA("Shell_TrayWnd", "")) SetForegroundWindow(taskbar);
+    HWND top = TopLevelWindowOf(WindowFromPoint(pt));
+    // Asynchronous so that a hung owner of that window cannot stall this program.
+    SetWindowPos(top, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_ASYNCWINDOWPOS);
+    SetForegroundWindow(top);
+    startMenuPending = 0;
+}
+
+// Whole-entry search of the override table. The count and every name are bounded whatever
+// the shared words hold, and a search that overlapped a rewrite of the table is discarded.
+const SharedCustomEntry* FindOverride(const char* className) {
+    LONG sequence = ReadShared(HookShared.tableSequence);
+    if (sequence & 1) return nullptr;
+    MemoryBarrier();
+    LONG count = ReadShared(HookShared.customCount);
+    if (count < 0) count = 0;
+    if (count > MaxSharedCustomEntries) count = MaxSharedCustomEntries;
+    const SharedCustomEntry* found = nullptr;
+    for (LONG i = 0; i < count && !found; ++i) {
+        if (SameText(HookShared.customTable[i].className, className, SharedClassNameSize))
+            found = &HookShared.customTable[i];
+    }
+    MemoryBarrier();
+    return ReadShared(HookShared.tableSequence) == sequence ? found : nullptr;
+}
+
+void ApplyOverrides() {
+    LONG saved = ReadShared(HookShared.savedCaptionFeature);
+    if (saved != NoSavedFeature) HookShared.currentCaptionFeature = saved;
+    saved = ReadShared(HookShared.savedBodyFeature);
+    if (saved != NoSavedFeature) HookShared.currentBodyFeature = saved;
+
+    char className[ForegroundClassSize];
+    if (!GetClassNameA(GetForegroundWindow(), className, sizeof className)) return;
+    const SharedCustomEntry* entry = FindOverride(className);
+    if (!entry) return;
+    LONG caption = ReadShared(entry->captionFeature);
+    LONG body = ReadShared(entry->bodyFeature);
+    HookShared.savedCaptionFeature = ReadShared(HookShared.currentCaptionFeature);
+    HookShared.savedBodyFeature = ReadShared(HookShared.currentBodyFeature);
+    HookShared.currentCaptionFeature = caption;
+    HookShared.currentBodyFeature = body;
+}
+
+void PressCaptionButton(const MOUSEHOOKSTRUCT& event) {
+    LPARAM point = PointParam(event.pt);
+    switch (event.wHitTestCode) {
+    case HTSYSMENU: PostMessageA(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case HTMINBUTTON:
+    case HTMAXBUTTON:
+    case HTCLOSE:
+        PostMessageA(event.hwnd, WM_NCLBUTTONDOWN, event.wHitTestCode, point);
+        PostMessageA(event.hwnd, WM_LBUTTONUP, MK_MBUTTON, point);
+        break;
+    default: PostMessageA(event.hwnd, WM_NCLBUTTONDBLCLK, event.wHitTestCode, point); break;
+    }
+}
+
+void DoubleClickInside(const MOUSEHOOKSTRUCT& event) {
+    POINT pt = event.pt;
+    ScreenToClient(event.hwnd, &pt);
+    SetForegroundWindow(event.hwnd);
+    LPARAM point = PointParam(pt);
+    PostMessageA(event.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageA(event.hwnd, WM_LBUTTONUP, MK_LBUTTON, point);
+    PostMessageA(event.hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    PostMessageA(event.hwnd, WM_LBUTTONUP, MK_LBUTTON, point);
+}
+
+void CaptionDispatch(const MOUSEHOOKSTRUCT& event) {
+    switch (ReadShared(HookShared.currentCaptionFeature)) {
+    case CAPTION_START_MENU:
+        startMenuPending = 1;
+        PostToHost(UM_START_MENU, event);
+        break;
+    case CAPTION_DOUBLE_CLICK: PressCaptionButton(event); break;
+    case CAPTION_ROLL_UP: PostToHost(UM_ROLL_WINDOW, event); break;
+    case CAPTION_TRAY_WINDOW: PostToHost(UM_TRAY_WINDOW, event); break;
+    case CAPTION_RUN_APPLICATION: PostToHost(UM_RUN_CAPTION_COMMAND, event); break;
+    case CAPTION_WINDOW_FEATURES: PostToHost(UM_WINDOW_FEATURES_MENU, event); break;
+    default: break;
+    }
+}
+
+void BodyDispatch(const MOUSEHOOKSTRUCT& event) {
+    HWND foreground = GetForegroundWindow();
+    switch (ReadShared(HookShared.currentBodyFeature)) {
+    case BODY_START_MENU:
+        startMenuPending = 1;
+        PostToHost(UM_START_MENU, event);
+        break;
+    case BODY_DOUBLE_CLICK: DoubleClickInside(event); break;
+    case BODY_ROLL_UP: PostToHost(UM_ROLL_WINDOW, HandleParam(foreground), event.pt); break;
+    case BODY_TRAY_WINDOW: PostToHost(UM_TRAY_WINDOW, HandleParam(foreground), event.pt); break;
+    case BODY_RUN_APPLICATION: PostToHost(UM_RUN_BODY_COMMAND, event); break;
+    case BODY_SCROLL_WINDOW: PostToHost(UM_SCROLL_WINDOW, event); break;
+    case BODY_WINDOW_FEATURES: PostToHost(UM_WINDOW_FEATURES_MENU, event); break;
+    case BODY_COPY_PASTE: PostToHost(UM_COPY_PASTE, event); break;
+    default: break;
+    }
+}
+
+void FeatureClick(WPARAM message, const MOUSEHOOKSTRUCT& event) {
+    ApplyOverrides();
+    bool caption = message == WM_NCMBUTTONDOWN || message == WM_NCRBUTTONDOWN;
+    if (caption)
+        CaptionDispatch(event);
+    else
+        BodyDispatch(event);
+}
+
+LRESULT RightPress(int code, WPARAM message, LPARAM lParam, const MOUSEHOOKSTRUCT& event) {
+    DismissStartMenu();
+    if (message == WM_NCRBUTTONDOWN) {
+        switch (event.wHitTestCode) {
+        case HTMINBUTTON:
+            if (ReadShared(HookShared.rightTrayEnabled) != 1) break;
+            PostToHost(UM_TRAY_WINDOW, event);
+            return Swallow;
+        case HTMAXBUTTON:
+            if (ReadShared(HookShared.rightRollEnabled) != 1) break;
+            PostToHost(UM_ROLL_WINDOW, event);
+            return Swallow;
+        case HTHELP: PostToHost(UM_FAST_FOLDERS, event); return Swallow;
+        default: break;
+        }
+    }
+    if (ReadShared(HookShared.scrollEnabled) != 1 || !ScrollLockOn())
+        return PassOn(code, message, lParam);
+    if (KeyDown(VK_CONTROL))
+        PostToHost(UM_CUSTOMIZE_WINDOW, 0, event.pt);
+    else if (KeyDown(VK_SHIFT))
+        PostToHost(UM_SETTINGS, 0, event.pt);
+    else
+        FeatureClick(message, event);
+    return Swallow;
+}
+
+LRESULT MiddlePress(WPARAM message, const MOUSEHOOKSTRUCT& event) {
+    if (KeyDown(VK_SHIFT)) {
+        PostToHost(UM_SETTINGS, 0, event.pt);
+        return Swallow;
+    }
+    if (ReadShared(HookShared.itEnabled) == 1) FeatureClick(message, event);
+    return Swallow;
+}
+
+} // namespace
+
+QUILLET99HOOK_API LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM lParam) {
+    if (code < 0 || !lParam) return PassOn(code, message, lParam);
+    const auto& event = *reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
+    switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_NCRBUTTONDOWN: currentEvent = &event; return RightPress(code, message, lParam, event);
+    case WM_LBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+        currentEvent = &event;
+        DismissStartMenu();
+        break;
+    case WM_MBUTTONUP:
+        if (ReadShared(HookShared.itEnabled) != 1) break;
+        PostToHost(UM_BUTTON_UP, event);
+        return Swallow;
+    case WM_RBUTTONUP:
+    case WM_NCRBUTTONUP:
+        if (ReadShared(HookShared.scrollEnabled) != 1 || !ScrollLockOn()) break;
+        PostToHost(UM_BUTTON_UP, event);
+        return Swallow;
+    case WM_MBUTTONDOWN:
+    case WM_NCMBUTTONDOWN: currentEvent = &event; return MiddlePress(message, event);
+    default: break;
+    }
+    return PassOn(code, message, lParam);
+}

@@ -1,0 +1,210 @@
+#include "desktop.h"
+
+#include <vector>
+
+std::string BinDir() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string dir(path, length);
+    return dir.substr(0, dir.find_last_of("\\/"));
+}
+
+std::string BinPath(const std::string& file) {
+    return BinDir() + "\\" + file;
+}
+
+void PumpFor(DWORD ms) {
+    DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < ms);
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (done()) return true;
+        if (GetTickCount() - start >= timeoutMs) return done();
+        PumpFor(10);
+    }
+}
+
+ChildProcess::~ChildProcess() {
+    Kill();
+}
+
+bool ChildProcess::Start(const std::string& commandLine) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back(0);
+    std::string dir = BinDir();
+    return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
+                          &startup, &info_) != 0;
+}
+
+DWORD ChildProcess::WaitExit(DWORD timeoutMs) {
+    if (!info_.hProcess) return STILL_ACTIVE;
+    DWORD start = GetTickCount();
+    while (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        if (GetTickCount() - start >= timeoutMs) return STILL_ACTIVE;
+        PumpFor(10);
+    }
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+bool ChildProcess::Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void ChildProcess::Kill() {
+    if (!info_.hProcess) return;
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+    info_ = {};
+}
+
+HWND FindTopWindow(const char* className, const char* title) {
+    return FindWindowA(className, title);
+}
+
+HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowA(className, title)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool IsWindowGone(HWND window) {
+    return !IsWindow(window);
+}
+
+void MoveMouseTo(POINT pt) {
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (pt.x * 65536 + width - 1) / width;
+    input.mi.dy = (pt.y * 65536 + height - 1) / height;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+    POINT now;
+    if (GetCursorPos(&now) && (now.x != pt.x || now.y != pt.y)) SetCursorPos(pt.x, pt.y);
+}
+
+void PressButton(Button button, bool down) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    switch (button) {
+    case Button::Left: input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP; break;
+    case Button::Middle:
+        input.mi.dwFlags = down ? MOUSEEVENTF_MIDDLEDOWN : MOUSEEVENTF_MIDDLEUP;
+        break;
+    case Button::Right:
+        input.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+        break;
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+void ClickAt(POINT pt, Button button) {
+    MoveMouseTo(pt);
+    PumpFor(30);
+    PressButton(button, true);
+    PumpFor(30);
+    PressButton(button, false);
+}
+
+void SendKey(WORD key, bool down) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+HeldKey::HeldKey(WORD key) : key_(key) {
+    SendKey(key_, true);
+    WaitUntil([&] { return (GetAsyncKeyState(key_) & 0x8000) != 0; }, 2000);
+}
+
+HeldKey::~HeldKey() {
+    SendKey(key_, false);
+    WaitUntil([&] { return (GetAsyncKeyState(key_) & 0x8000) == 0; }, 2000);
+}
+
+TargetProgram::~TargetProgram() {
+    Close();
+}
+
+bool TargetProgram::Start(const std::string& name, RECT frame, const std::string& text) {
+    char command[512];
+    wsprintfA(command, "\"%s\" %s %ld %ld %ld %ld %s", BinPath("q99target.exe").c_str(),
+              name.c_str(), frame.left, frame.top, frame.right - frame.left,
+              frame.bottom - frame.top, text.c_str());
+    if (!process_.Start(command)) return false;
+    char mappingName[128];
+    TargetLogName(mappingName, sizeof mappingName, name.c_str());
+    WaitUntil(
+        [&] {
+            mapping_ = OpenFileMappingA(FILE_MAP_READ, FALSE, mappingName);
+            return mapping_ != nullptr;
+        },
+        10000);
+    if (!mapping_) return false;
+    log_ = static_cast<TargetLog*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
+    return log_ && WaitUntil([&] { return log_->ready == 1; }, 10000);
+}
+
+void TargetProgram::Close() {
+    if (HWND window = Window()) PostMessageA(window, WM_CLOSE, 0, 0);
+    process_.WaitExit(3000);
+    process_.Kill();
+    if (log_) UnmapViewOfFile(log_);
+    if (mapping_) CloseHandle(mapping_);
+    log_ = nullptr;
+    mapping_ = nullptr;
+}
+
+HWND TargetProgram::Window() const {
+    return log_ ? reinterpret_cast<HWND>(static_cast<LONG_PTR>(log_->mainWindow)) : nullptr;
+}
+
+HWND TargetProgram::Edit() const {
+    return log_ ? reinterpret_cast<HWND>(static_cast<LONG_PTR>(log_->editWindow)) : nullptr;
+}
+
+POINT TargetProgram::CaptionPoint() const {
+    RECT frame;
+    GetWindowRect(Window(), &frame);
+    POINT pt;
+    pt.x = frame.left + (frame.right - frame.left) / 3;
+    pt.y = frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    return pt;
+}
+
+POINT TargetProgram::ClientPoint() const {
+    RECT client;
+    GetClientRect(Window(), &client);
+    POINT pt = {client.right / 4, client.bottom / 2};
+    ClientToScreen(Window(), &pt);
+    return pt;
+}
+
+POINT TargetProgram::EditPoint() const {
+    RECT client;
+    GetClientRect(Edit(), &client);
+    POINT pt = {client.right / 2, client.bottom / 2};
+    ClientToScreen(Edit(), &pt);
+    return pt;
+}

@@ -1,0 +1,87 @@
+// Helpers for tests that drive real programs on the Wine desktop: processes, windows, waiting,
+// and real mouse and keyboard input through SendInput.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "target_log.h"
+
+// The directory of the running test program; the binaries under test lie beside it.
+std::string BinDir();
+std::string BinPath(const std::string& file);
+
+// Pumps this thread's messages while it polls, so that windows of the test stay responsive.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
+void PumpFor(DWORD ms);
+
+class ChildProcess {
+  public:
+    ChildProcess() = default;
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+    ~ChildProcess();
+
+    bool Start(const std::string& commandLine);
+    // Exit code, or STILL_ACTIVE if it did not end in time.
+    DWORD WaitExit(DWORD timeoutMs);
+    bool Running() const;
+    void Kill();
+    DWORD Id() const { return info_.dwProcessId; }
+    HANDLE Handle() const { return info_.hProcess; }
+
+  private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+HWND FindTopWindow(const char* className, const char* title);
+HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000);
+bool IsWindowGone(HWND window);
+
+enum class Button { Left, Middle, Right };
+
+void MoveMouseTo(POINT pt);
+void PressButton(Button button, bool down);
+void ClickAt(POINT pt, Button button);
+
+// Holds a key down through real keyboard input until it goes out of scope.
+class HeldKey {
+  public:
+    explicit HeldKey(WORD key);
+    ~HeldKey();
+    HeldKey(const HeldKey&) = delete;
+    HeldKey& operator=(const HeldKey&) = delete;
+
+  private:
+    WORD key_;
+};
+void SendKey(WORD key, bool down);
+
+// The test target program: a captioned window with a bare left half and an edit control on
+// the right, counting the mouse messages it receives.
+class TargetProgram {
+  public:
+    TargetProgram() = default;
+    ~TargetProgram();
+    TargetProgram(const TargetProgram&) = delete;
+    TargetProgram& operator=(const TargetProgram&) = delete;
+
+    bool Start(const std::string& name, RECT frame = {100, 100, 580, 420},
+               const std::string& text = "");
+    void Close();
+
+    HWND Window() const;
+    HWND Edit() const;
+    LONG Count(TargetEvent event) const { return log_ ? log_->counts[event] : -1; }
+    POINT CaptionPoint() const;
+    POINT ClientPoint() const;
+    POINT EditPoint() const;
+    ChildProcess& Process() { return process_; }
+
+  private:
+    ChildProcess process_;
+    HANDLE mapping_ = nullptr;
+    TargetLog* log_ = nullptr;
+};

@@ -1,0 +1,35 @@
+// What the target program saw, kept in shared memory so that a test in another process can
+// read it. Window handles are stored as 32-bit values: that is all a handle carries.
+#pragma once
+
+#include <windows.h>
+
+enum TargetEvent : int {
+    SawNcMButtonDown,
+    SawMButtonDown,
+    SawMButtonUp,
+    SawNcMButtonUp,
+    SawLButtonDown,
+    SawNcLButtonDown,
+    SawRButtonDown,
+    SawNcRButtonDown,
+    SawMouseMove,
+    SawNcMouseMove,
+    SawVScroll,
+    SawCopy,
+    TargetEventCount
+};
+
+struct TargetLog {
+    volatile LONG ready;
+    volatile LONG mainWindow;
+    volatile LONG editWindow;
+    volatile LONG counts[TargetEventCount];
+    volatile LONG lastVScrollCode;
+};
+
+inline void TargetLogName(char* buffer, size_t size, const char* name) {
+    wsprintfA(buffer, "QuilletTargetLog.%.*s", static_cast<int>(size) - 40, name);
+}
+
+constexpr char TargetClassName[] = "QuilletTarget";

@@ -1,0 +1,74 @@
+// A small command-line window prober for the scripts around the tests and the demo.
+//
+//   q99probe wait-taskbar MS                 wait for the shell's taskbar
+//   q99probe wait-window CLASS TITLE MS      wait for a top-level window
+//   q99probe caption-point TITLE             print X Y of a point on a window's caption
+//   q99probe state TITLE                     print "visible", "hidden" or "missing"
+//   q99probe close CLASS TITLE MS            post WM_CLOSE and wait for the window to go
+//   q99probe target-log NAME                 print what the target program of that name saw
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "target_log.h"
+
+static bool Wait(HWND (*find)(const char*, const char*), const char* cls, const char* title, int ms,
+                 bool present) {
+    for (int waited = 0;; waited += 20) {
+        if ((find(cls, title) != nullptr) == present) return true;
+        if (waited >= ms) return false;
+        Sleep(20);
+    }
+}
+
+static HWND FindA(const char* cls, const char* title) {
+    return FindWindowA(cls, title);
+}
+
+static int TargetLogReport(const char* name) {
+    char mapping[128];
+    TargetLogName(mapping, sizeof mapping, name);
+    HANDLE handle = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping);
+    if (!handle) return 1;
+    auto* log = static_cast<const TargetLog*>(MapViewOfFile(handle, FILE_MAP_READ, 0, 0, 0));
+    if (!log) return 1;
+    static const char* names[TargetEventCount] = {
+        "WM_NCMBUTTONDOWN", "WM_MBUTTONDOWN",   "WM_MBUTTONUP",   "WM_NCMBUTTONUP",
+        "WM_LBUTTONDOWN",   "WM_NCLBUTTONDOWN", "WM_RBUTTONDOWN", "WM_NCRBUTTONDOWN",
+        "WM_MOUSEMOVE",     "WM_NCMOUSEMOVE",   "WM_VSCROLL",     "WM_COPY"};
+    for (int i = 0; i < TargetEventCount; ++i)
+        printf("%s %ld\n", names[i], log->counts[i]);
+    return 0;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    const char* command = argv[1];
+    if (!strcmp(command, "wait-taskbar") && argc == 3)
+        return Wait(FindA, "Shell_TrayWnd", nullptr, atoi(argv[2]), true) ? 0 : 1;
+    if (!strcmp(command, "wait-window") && argc == 5)
+        return Wait(FindA, argv[2], argv[3], atoi(argv[4]), true) ? 0 : 1;
+    if (!strcmp(command, "caption-point") && argc == 3) {
+        HWND window = FindWindowA(nullptr, argv[2]);
+        RECT frame;
+        if (!window || !GetWindowRect(window, &frame)) return 1;
+        printf("%ld %ld\n", frame.left + (frame.right - frame.left) / 3,
+               frame.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2);
+        return 0;
+    }
+    if (!strcmp(command, "state") && argc == 3) {
+        HWND window = FindWindowA(nullptr, argv[2]);
+        puts(!window ? "missing" : IsWindowVisible(window) ? "visible" : "hidden");
+        return 0;
+    }
+    if (!strcmp(command, "close") && argc == 5) {
+        HWND window = FindWindowA(argv[2], argv[3]);
+        if (!window) return 1;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return Wait(FindA, argv[2], argv[3], atoi(argv[4]), false) ? 0 : 1;
+    }
+    if (!strcmp(command, "target-log") && argc == 3) return TargetLogReport(argv[2]);
+    return 2;
+}

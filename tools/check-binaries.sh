@@ -1,0 +1,83 @@
+#!/bin/bash
+# Checks what the linker made of the three binaries: export ordinals and names, imports by
+# ordinal, the shared section, and that the two libraries loaded into other programs carry no
+# runtime of their own.
+#
+#   check-binaries.sh BIN_DIR OBJDUMP
+set -uo pipefail
+
+bin=$1
+objdump=$2
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# "ordinal name" lines of a binary's export table.
+exports_of() {
+    "$objdump" -p "$1" | awk '
+        /^Export Address Table -- Ordinal Base/ { base = $NF }
+        /^\[Ordinal\/Name Pointer\] Table/ { table = 1; next }
+        table && /^\t\[/ { gsub(/[\[\]]/, ""); print $1 + base, $2; next }
+        table && !/^\t/ { table = 0 }'
+}
+
+imported_dlls() { "$objdump" -p "$1" | awk '/DLL Name:/ { print toupper($3) }' | sort -u; }
+
+# The import entries of one DLL, as "<none>" for ordinals or the name.
+imports_from() {
+    "$objdump" -p "$1" | awk -v dll="$2" '
+        /DLL Name:/ { inside = (toupper($3) == toupper(dll)); next }
+        inside && /^\t[0-9a-f]+\t/ { print $3 }
+        inside && /^$/ { inside = 0 }'
+}
+
+expect_exports() {
+    local file=$1
+    shift
+    local actual expected
+    actual=$(exports_of "$bin/$file" | sort -n)
+    expected=$(printf '%s\n' "$@" | sort -n)
+    [ "$actual" = "$expected" ] || fail "$file exports:"$'\n'"$actual"$'\n'"expected:"$'\n'"$expected"
+}
+
+expect_only_system_imports() {
+    local file=$1 others
+    others=$(imported_dlls "$bin/$file" | grep -vx -e KERNEL32.DLL -e USER32.DLL | tr '\n' ' ')
+    [ -z "$others" ] || fail "$file imports from $others"
+}
+
+expect_no_runtime_sections() {
+    local file=$1 sections
+    sections=$("$objdump" -h "$bin/$file" | awk '$2 ~ /^\./ { print $2 }')
+    for s in .ctors .dtors .init_array .tls .CRT; do
+        grep -qx -- "$s" <<<"$sections" && fail "$file has a $s section"
+    done
+}
+
+expect_exports QUILLET99HOOK.DLL "1 WEP" "2 InstallMouseHook" "3 UninstallMouseHook" "4 MouseHook" \
+    "5 ActivateIt" "6 ActivateFeature" "7 ActivateScroll" "8 ActivateCaptionFeature" \
+    "9 ActivateBodyFeature" "10 ActivateRightTray" "11 ActivateRightRoll" "12 TellHookCustWin"
+expect_only_system_imports QUILLET99HOOK.DLL
+expect_no_runtime_sections QUILLET99HOOK.DLL
+"$objdump" -h "$bin/QUILLET99HOOK.DLL" | grep -A1 ' SHARDATA ' | grep -q 'DATA, SHARED' ||
+    fail "QUILLET99HOOK.DLL has no shared, writable SHARDATA section"
+
+expect_exports KBDHOOK.DLL "2 SendKeys"
+expect_only_system_imports KBDHOOK.DLL
+expect_no_runtime_sections KBDHOOK.DLL
+
+expect_exports Quillet99.exe "1 MainWndProc" "2 CheckWindows"
+hook_imports=$(imports_from "$bin/Quillet99.exe" QUILLET99HOOK.DLL | sort -u | tr '\n' ' ')
+[ "$hook_imports" = "<none> " ] || fail "Quillet99.exe imports the hook library by name: $hook_imports"
+for dll in QUILLET99HOOK.DLL; do
+    imported_dlls "$bin/Quillet99.exe" | grep -qx "$dll" || fail "Quillet99.exe does not import $dll"
+done
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "binaries: exports, imports and sections as expected"
