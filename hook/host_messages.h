@@ -51,3 +51,9 @@ constexpr UINT UM_FAST_FOLDERS = WM_USER + 880;
 inline HWND WindowFromMessageParam(WPARAM wParam) {
     return reinterpret_cast<HWND>(static_cast<UINT_PTR>(wParam & 0xFFFF));
 }
+
+// A handle from a message carries only its low 16 bits, which name the window as well as the
+// full handle does: compare those.
+inline bool SameWindow(HWND a, HWND b) {
+    return ((reinterpret_cast<UINT_PTR>(a) ^ reinterpret_cast<UINT_PTR>(b)) & 0xFFFF) == 0;
+}

@@ -1,4 +1,5 @@
-// Globals of the host core: the program instance and its hidden main window.
+// Globals of the host core: the program instance, its hidden main window, the timers and
+// scroll-window mode.
 #pragma once
 
 #include <windows.h>
@@ -6,13 +7,27 @@
 extern HINSTANCE AppInstance;
 extern HWND MainWindow;
 extern int Suspended;
+extern HWND ScrollTarget;
 
 constexpr char MainClassName[] = "Quillet99";
 constexpr char MainWindowTitle[] = "Quillet 99";
 
-// Timer ids of the main window.
+// Timers of the main window.
 constexpr UINT_PTR InstallHookTimer = 1;
+constexpr UINT_PTR TrayMenuTimer = 2;
+constexpr UINT_PTR StartMenuTimer = 7;
+constexpr UINT_PTR PressStartTimer = 8;
+constexpr UINT_PTR RestoreStartTimer = 9;
+constexpr UINT_PTR ScrollTimer = 15;
+constexpr UINT_PTR IndicatorTimer = 17;
 
+// Hot key ids; they equal VK_F1 to VK_F3, which act the same while the main window has focus.
+constexpr WPARAM WindowFeaturesHotKey = 0x70;
+constexpr WPARAM CustomizeHotKey = 0x71;
+constexpr WPARAM SettingsHotKey = 0x72;
+
+bool RegisterMainClass(HINSTANCE instance);
+bool CreateMainWindow(HINSTANCE instance);
 extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Start-up and shutdown of the main window.
@@ -20,5 +35,15 @@ LRESULT OnCreate(HWND window);
 LRESULT OnClose(HWND window);
 void Shutdown();
 
-// WM_TIMER of the main window.
+// Timers: a timer that cannot be started or stopped where it matters ends the host.
 LRESULT OnTimer(HWND window, UINT_PTR id);
+bool StartTimerOrShutdown(HWND window, UINT_PTR id, UINT milliseconds);
+
+void RegisterHotKeys(HWND window);
+void HotKeyAction(HWND window, WPARAM id, LPARAM lParam);
+
+void RunFile(const char* command);
+void CopyPaste();
+void StartScroll(HWND mainWindow, WPARAM wParam);
+void ScrollOneLine();
+void EndScroll(HWND mainWindow);

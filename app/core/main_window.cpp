@@ -1,6 +1,37 @@
-// The hidden main window's procedure: every request of the hook library, the shell, the hot
-// keys and the timers arrives here and is handed to the operation that owns it.
+// The hidden main window. Its procedure is the host's switchboard: every request of the hook
+// library, the shell, the hot keys and the timers arrives here and goes to the operation that
+// owns it.
 #include "core_globals.h"
+
+#include "config_globals.h"
+#include "features_globals.h"
+#include "host_messages.h"
+
+HINSTANCE AppInstance;
+HWND MainWindow;
+
+bool RegisterMainClass(HINSTANCE instance) {
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "QUILLET96");
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENUTEXT + 1);
+    wc.lpszClassName = MainClassName;
+    return RegisterClassA(&wc) != 0;
+}
+
+bool CreateMainWindow(HINSTANCE instance) {
+    AppInstance = instance;
+    // WM_CREATE runs inside this call and sets MainWindow.
+    HWND window =
+        CreateWindowExA(0, MainClassName, MainWindowTitle, WS_OVERLAPPEDWINDOW, 200, 100,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    if (!window) return false;
+    ShowWindow(window, SW_HIDE);
+    UpdateWindow(window);
+    return true;
+}
 
 extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -8,6 +39,19 @@ extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam
     case WM_CLOSE: return OnClose(window);
     case WM_DESTROY: Shutdown(); return 0;
     case WM_TIMER: return OnTimer(window, wParam);
+    case WM_QUERYOPEN: return 0;
+    case WM_HOTKEY:
+    case WM_KEYDOWN: HotKeyAction(window, wParam, lParam); return 0;
+    case UM_START_MENU: StartMenuRequest(window, wParam); return 0;
+    case UM_ROLL_WINDOW: ToggleRollUp(window, message, wParam, lParam); return 0;
+    case UM_RUN_CAPTION_COMMAND: RunFile(Settings.RunCommand); return 0;
+    case UM_TRAY_WINDOW: SendWindowToTray(window, message, wParam, lParam); return 0;
+    case UM_RELOAD_SETTINGS: ApplySettings(ApplyCaller::ReloadMessage); return 0;
+    case UM_SCROLL_WINDOW: StartScroll(window, wParam); return 0;
+    case UM_COPY_PASTE: CopyPaste(); return 0;
+    case UM_RUN_BODY_COMMAND: RunFile(Settings.RunBodyCommand); return 0;
+    case UM_TRAYED_WINDOW_ICON: RestoreTrayedWindow(wParam, lParam); return 0;
+    case UM_BUTTON_UP: EndScroll(window); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -1,4 +1,5 @@
-#include "taskbar.h"
+// The shell's taskbar and its Start button, found once after start-up.
+#include "features_globals.h"
 
 HWND TaskbarWindow;
 HWND StartButtonWindow;
@@ -10,4 +11,28 @@ extern "C" BOOL CALLBACK CheckWindows(HWND window, LPARAM) {
     if (lstrcmpiA(className, "Shell_TrayWnd") != 0) return TRUE;
     TaskbarWindow = window;
     return FALSE;
+}
+
+int IsAtClientOrigin(HWND window, HWND parent) {
+    RECT frame;
+    if (!GetWindowRect(window, &frame)) return 0;
+    POINT corner = {frame.left, frame.top};
+    ScreenToClient(parent, &corner);
+    return corner.x < 5 && corner.y < 5 ? 1 : 0;
+}
+
+void FindStartButton() {
+    TaskbarWindow = nullptr;
+    StartButtonWindow = nullptr;
+    EnumWindows(CheckWindows, 0);
+    if (!TaskbarWindow) return;
+    for (HWND child = GetWindow(TaskbarWindow, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[30];
+        if (GetClassNameA(child, className, sizeof className) &&
+            lstrcmpiA(className, "Button") == 0 && IsAtClientOrigin(child, TaskbarWindow)) {
+            StartButtonWindow = child;
+            return;
+        }
+    }
 }

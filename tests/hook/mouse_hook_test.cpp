@@ -431,8 +431,7 @@ TEST_F(MouseHookTest, StartMenuClickIsDismissedByTheNextPressOutsideAMenu) {
     // The next left press brings the window under the cursor to the front.
     RECT frame;
     GetWindowRect(clicked, &frame);
-    SetCursorPos(frame.left + 100, frame.top + 100);
-    PumpFor(50);
+    PlaceCursor({frame.left + 100, frame.top + 100});
     ASSERT_EQ(GetForegroundWindow(), foreground);
     EXPECT_EQ(Call(WM_LBUTTONDOWN, HTCLIENT), PassedOn);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == clicked; }, 2000));

@@ -5,6 +5,8 @@
 
 #include "desktop.h"
 #include "host_process.h"
+#include "host_messages.h"
+#include "registry.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ bool ArrivesAfter(TargetProgram& target, POINT at, TargetEvent proof) {
 class HostSpine : public ::testing::Test {
   protected:
     void SetUp() override {
+        UseQuietFeatures();
         ASSERT_TRUE(target.Start("spine"));
         ASSERT_TRUE(host.Start()) << "the host did not install its hook";
     }
@@ -85,22 +88,22 @@ TEST_F(HostSpine, GarbageInTheSharedRecordFromAnotherProcessIsSurvived) {
         << "the target stopped answering";
     ASSERT_TRUE(host.Process().Running());
 
-    // Good values pushed again: feature clicks work as before.
+    // Good values pushed again: switched on as the tray menu's Activate does, the rest by a
+    // reload from the registry. Feature clicks work as before.
     HookLibrary& hook = host.Hook();
     hook.activateIt(1);
-    hook.activateCaptionFeature(3);
-    hook.activateBodyFeature(5);
-    hook.activateRightTray(0);
-    hook.activateRightRoll(0);
-    hook.activateScroll(0);
-    CustomRecords none;
-    hook.tellHookCustWin(none.Data());
+    SetDword(TestSettingsKey, "CaptionFeature", 3);
+    PostMessageA(host.Window(), UM_RELOAD_SETTINGS, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return shared.currentCaptionFeature == 3; }));
+    EXPECT_EQ(shared.customCount, 0);
     LONG caption = target.Count(SawNcMButtonDown), body = target.Count(SawMButtonDown);
-    ClickAt(target.CaptionPoint(), Button::Middle);
     ClickAt(target.ClientPoint(), Button::Middle);
     ASSERT_TRUE(ArrivesAfter(target, target.ClientPoint(), SawLButtonDown));
-    EXPECT_EQ(target.Count(SawNcMButtonDown), caption);
     EXPECT_EQ(target.Count(SawMButtonDown), body);
+    ClickAt(target.CaptionPoint(), Button::Middle);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(target.Window()); }))
+        << "the caption click did not send the window to the tray";
+    EXPECT_EQ(target.Count(SawNcMButtonDown), caption);
 }
 
 } // namespace

@@ -89,6 +89,29 @@ bool IsWindowGone(HWND window) {
     return !IsWindow(window);
 }
 
+static bool CursorAt(POINT pt) {
+    POINT now;
+    return GetCursorPos(&now) && now.x == pt.x && now.y == pt.y;
+}
+
+// Under Wine a moved cursor can still be pulled back by the display's motion events from an
+// earlier move: wait until the position holds.
+static void SettleCursor(POINT pt) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (!CursorAt(pt)) SetCursorPos(pt.x, pt.y);
+        PumpFor(20);
+        if (CursorAt(pt)) {
+            PumpFor(20);
+            if (CursorAt(pt)) return;
+        }
+    }
+}
+
+void PlaceCursor(POINT pt) {
+    SetCursorPos(pt.x, pt.y);
+    SettleCursor(pt);
+}
+
 void MoveMouseTo(POINT pt) {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     INPUT input = {};
@@ -97,8 +120,7 @@ void MoveMouseTo(POINT pt) {
     input.mi.dy = (pt.y * 65536 + height - 1) / height;
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &input, sizeof input);
-    POINT now;
-    if (GetCursorPos(&now) && (now.x != pt.x || now.y != pt.y)) SetCursorPos(pt.x, pt.y);
+    SettleCursor(pt);
 }
 
 void PressButton(Button button, bool down) {
@@ -118,7 +140,6 @@ void PressButton(Button button, bool down) {
 
 void ClickAt(POINT pt, Button button) {
     MoveMouseTo(pt);
-    PumpFor(30);
     PressButton(button, true);
     PumpFor(30);
     PressButton(button, false);

@@ -42,7 +42,9 @@ bool IsWindowGone(HWND window);
 
 enum class Button { Left, Middle, Right };
 
+// Both wait until the cursor stays where it was put.
 void MoveMouseTo(POINT pt);
+void PlaceCursor(POINT pt);
 void PressButton(Button button, bool down);
 void ClickAt(POINT pt, Button button);
 

@@ -1,0 +1,13 @@
+// The copy/paste feature: Ctrl+C or Ctrl+V typed into the focused window by KBDHOOK.
+#include "core_globals.h"
+
+#include "config_globals.h"
+#include "kbdhook.h"
+
+void CopyPaste() {
+    bool control = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;
+    const char* keys = nullptr;
+    if (Settings.CtrlClipboard == 0) keys = control ? "^c" : "^v";
+    if (Settings.CtrlClipboard == 1) keys = control ? "^v" : "^c";
+    if (keys) SendKeys(keys);
+}

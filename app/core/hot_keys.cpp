@@ -1,0 +1,25 @@
+// Ctrl+Alt+M, Ctrl+Alt+C and Ctrl+Alt+R, and F1 to F3 while the main window has the focus.
+#include "core_globals.h"
+
+#include "config_globals.h"
+#include "host_messages.h"
+
+static void RegisterLetter(HWND window, WPARAM id, char letter) {
+    // The whole VkKeyScanA result, as the key.
+    RegisterHotKey(window, static_cast<int>(id), MOD_CONTROL | MOD_ALT,
+                   static_cast<UINT>(static_cast<USHORT>(VkKeyScanA(letter))));
+}
+
+void RegisterHotKeys(HWND window) {
+    if (Settings.HotKey == 1) RegisterLetter(window, WindowFeaturesHotKey, 'm');
+    RegisterLetter(window, CustomizeHotKey, 'c');
+    RegisterLetter(window, SettingsHotKey, 'r');
+}
+
+void HotKeyAction(HWND window, WPARAM id, LPARAM lParam) {
+    switch (id) {
+    case WindowFeaturesHotKey: SendMessageA(window, UM_WINDOW_FEATURES_MENU, id, lParam); break;
+    case CustomizeHotKey: SendMessageA(window, UM_CUSTOMIZE_WINDOW, id, lParam); break;
+    default: break;
+    }
+}

@@ -1,0 +1,49 @@
+// Scroll-window mode: while the feature button is held, the clicked window scrolls a line at a
+// time, up in the upper half of its client area and down in the lower half.
+#include "core_globals.h"
+
+#include "foreign_window.h"
+#include "host_messages.h"
+
+HWND ScrollTarget;
+
+// The desktop's own icon view is never scrolled.
+static bool IsDesktopIconView(HWND window) {
+    char parentClass[260];
+    if (!GetClassNameA(GetParent(window), parentClass, sizeof parentClass)) return false;
+    return (GetWindowLongA(window, GWL_STYLE) & 0x2000) != 0 &&
+           lstrcmpA(parentClass, "SHELLDLL_DefView") == 0;
+}
+
+static void ScrollAtCursor(HWND target, bool copyFirst) {
+    RECT client;
+    POINT cursor;
+    if (!GetClientRect(target, &client) || !GetCursorPos(&cursor)) return;
+    ScreenToClient(target, &cursor);
+    int half = (client.bottom - client.top) / 2;
+    if (cursor.y == half) return;
+    bool up = cursor.y < half;
+    if (copyFirst) SendToWindow(target, WM_COPY, 0, 0);
+    SendToWindow(target, WM_VSCROLL, up ? SB_LINEUP : SB_LINEDOWN, 0);
+    char className[256];
+    if (GetClassNameA(target, className, sizeof className) &&
+        lstrcmpA(className, "Internet Explorer_Server") == 0)
+        SendToWindow(target, WM_KEYDOWN, up ? VK_UP : VK_DOWN, 0);
+}
+
+void StartScroll(HWND mainWindow, WPARAM wParam) {
+    ScrollTarget = WindowFromMessageParam(wParam);
+    if (IsDesktopIconView(ScrollTarget)) return;
+    SetCapture(GetForegroundWindow());
+    ScrollAtCursor(ScrollTarget, true);
+    SetTimer(mainWindow, ScrollTimer, 100, nullptr);
+}
+
+void ScrollOneLine() {
+    ScrollAtCursor(ScrollTarget, false);
+}
+
+void EndScroll(HWND mainWindow) {
+    KillTimer(mainWindow, ScrollTimer);
+    ReleaseCapture();
+}

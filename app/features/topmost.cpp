@@ -1,0 +1,9 @@
+// "Nail Window": a window above all normal windows, or back among them.
+#include "features_globals.h"
+
+void ToggleTopmost(HWND window) {
+    LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (exStyle & WS_EX_TOPMOST)
+        SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}

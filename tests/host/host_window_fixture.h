@@ -1,0 +1,49 @@
+// The host's real main window, created inside the test process from the host's own code, on a
+// fresh registry. Operations can then be called directly and their effects read back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core_globals.h"
+#include "desktop.h"
+#include "registry.h"
+
+class HostWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The host window with whatever the registry holds now.
+    void CreateHost();
+    void DestroyHost();
+
+    // Plain top-level windows owned by the test, destroyed after it.
+    HWND MakeWindow(const char* title, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                    RECT frame = {120, 120, 420, 320});
+
+    std::vector<HWND> windows_;
+};
+
+// Does the shell hold this icon? NIM_MODIFY without changes succeeds only for an icon it has.
+bool TrayIconPresent(HWND owner, UINT id);
+
+// Messages sent to a window of this thread, as a WH_CALLWNDPROC hook saw them.
+class SentMessageLog {
+public:
+    explicit SentMessageLog(HWND window);
+    ~SentMessageLog();
+    struct Entry {
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    std::vector<Entry> Take(UINT message);
+
+private:
+    HHOOK hook_;
+};
