@@ -83,10 +83,13 @@ start_xvfb() {
     echo ":$n" >"$dir/display"
 }
 
+# Waits for the taskbar, then keeps one program running: Wine closes a desktop whose last
+# program has ended, and a test starting just then would find no taskbar.
 wait_for_taskbar() {
     local dir=$1 probe="$dir/../bin/q99probe.exe"
     if [ -f "$probe" ]; then
-        wine_run "$probe" wait-taskbar 30000 >/dev/null
+        wine_run "$probe" wait-taskbar 30000 >/dev/null || return 1
+        setsid "$WINELOADER_PATH" "$probe" hold &
     else
         sleep 3
     fi

@@ -34,7 +34,8 @@ void HostWindowTest::SetUp() {
 
 void HostWindowTest::TearDown() {
     DestroyHost();
-    for (HWND window : windows_) DestroyWindow(window);
+    for (HWND window : windows_)
+        DestroyWindow(window);
     windows_.clear();
     PumpFor(50);
 }
@@ -69,14 +70,6 @@ HWND HostWindowTest::MakeWindow(const char* title, DWORD style, RECT frame) {
     return window;
 }
 
-bool TrayIconPresent(HWND owner, UINT id) {
-    NOTIFYICONDATAA icon = {};
-    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    icon.hWnd = owner;
-    icon.uID = id;
-    return Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE;
-}
-
 SentMessageLog::SentMessageLog(HWND window) {
     LoggedWindow = window;
     Logged.clear();
@@ -90,7 +83,8 @@ SentMessageLog::~SentMessageLog() {
 
 std::vector<SentMessageLog::Entry> SentMessageLog::Take(UINT message) {
     std::vector<Entry> found, rest;
-    for (const Entry& entry : Logged) (entry.message == message ? found : rest).push_back(entry);
+    for (const Entry& entry : Logged)
+        (entry.message == message ? found : rest).push_back(entry);
     Logged = rest;
     return found;
 }

@@ -12,9 +12,10 @@
 #include "core_globals.h"
 #include "desktop.h"
 #include "registry.h"
+#include "tray.h"
 
 class HostWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -29,12 +30,9 @@ protected:
     std::vector<HWND> windows_;
 };
 
-// Does the shell hold this icon? NIM_MODIFY without changes succeeds only for an icon it has.
-bool TrayIconPresent(HWND owner, UINT id);
-
 // Messages sent to a window of this thread, as a WH_CALLWNDPROC hook saw them.
 class SentMessageLog {
-public:
+  public:
     explicit SentMessageLog(HWND window);
     ~SentMessageLog();
     struct Entry {
@@ -44,6 +42,6 @@ public:
     };
     std::vector<Entry> Take(UINT message);
 
-private:
+  private:
     HHOOK hook_;
 };

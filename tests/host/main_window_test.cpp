@@ -119,7 +119,8 @@ TEST_F(MainWindowTest, CtrlAltMIsRegisteredOnlyWhenTheHotKeySettingIsOn) {
     CreateHost();
     EXPECT_TRUE(RegisterHotKey(other, 1, MOD_CONTROL | MOD_ALT, m)) << "Ctrl+Alt+M is free";
     UnregisterHotKey(other, 1);
-    EXPECT_FALSE(RegisterHotKey(other, 2, MOD_CONTROL | MOD_ALT, static_cast<USHORT>(VkKeyScanA('c'))))
+    EXPECT_FALSE(
+        RegisterHotKey(other, 2, MOD_CONTROL | MOD_ALT, static_cast<USHORT>(VkKeyScanA('c'))))
         << "Ctrl+Alt+C is registered whatever the setting";
 }
 
@@ -154,7 +155,8 @@ TEST_F(MainWindowTest, StaleWindowHandlesAreHarmless) {
     PumpFor(200);
     EXPECT_TRUE(IsWindow(MainWindow));
     EXPECT_FALSE(QuitPosted());
-    for (const TrayedWindow& slot : TrayedWindows) EXPECT_EQ(slot.icon.uID, 0u);
+    for (const TrayedWindow& slot : TrayedWindows)
+        EXPECT_EQ(slot.icon.uID, 0u);
     EXPECT_EQ(RolledWindows.count, 0);
 }
 
@@ -211,7 +213,8 @@ TEST_F(MainWindowTest, ScrollModeScrollsTowardTheCursorsHalfUntilTheRelease) {
     auto ups = log.Take(WM_VSCROLL);
     ASSERT_GE(ups.size(), 3u) << "one line at once and one about every 100 ms";
     EXPECT_LE(ups.size(), 6u);
-    for (const auto& up : ups) EXPECT_EQ(LOWORD(up.wParam), SB_LINEUP);
+    for (const auto& up : ups)
+        EXPECT_EQ(LOWORD(up.wParam), SB_LINEUP);
     EXPECT_FALSE(TimerRunning(ScrollTimer)) << "the release stops the timer";
     EXPECT_EQ(GetCapture(), nullptr);
 

@@ -29,7 +29,7 @@ RECT WorkArea() {
 }
 
 class SettingsStore : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         DeleteProductKey();
         DeleteValue(HKEY_CURRENT_USER, RunPath, "Quillet 99");
@@ -45,12 +45,13 @@ TEST_F(SettingsStore, FirstRunWritesTheDefaultsAndCreatesEveryKey) {
     const struct {
         const char* name;
         DWORD value;
-    } defaults[] = {{"CaptionFeature", 3},   {"LogitechFeature", 0},  {"BodyFeature", 5},
-                    {"LoadOnStartUp", 1},    {"ShowState", 1},        {"DetectMiddleButton", 1},
-                    {"ShowTrayIcon", 1},     {"TrayOnMinimize", 0},   {"RollUpOnMaximize", 0},
-                    {"FastFolders", 1},      {"HotKey", 1},           {"Chord", 0},
+    } defaults[] = {{"CaptionFeature", 3}, {"LogitechFeature", 0}, {"BodyFeature", 5},
+                    {"LoadOnStartUp", 1},  {"ShowState", 1},       {"DetectMiddleButton", 1},
+                    {"ShowTrayIcon", 1},   {"TrayOnMinimize", 0},  {"RollUpOnMaximize", 0},
+                    {"FastFolders", 1},    {"HotKey", 1},          {"Chord", 0},
                     {"CtrlClipboard", 0}};
-    for (const auto& d : defaults) EXPECT_EQ(Stored(d.name), d.value) << d.name;
+    for (const auto& d : defaults)
+        EXPECT_EQ(Stored(d.name), d.value) << d.name;
     std::string text;
     EXPECT_FALSE(GetString(HKEY_CURRENT_USER, SettingsPath, "RunCommand", text));
     EXPECT_FALSE(GetString(HKEY_CURRENT_USER, RunPath, "Quillet 99", text))
@@ -120,7 +121,8 @@ TEST_F(SettingsStore, HostileValuesNeverOverrunAFieldAndLeaveSaneSettings) {
         SetDword(SettingsPath, "CaptionFeature", wrongCaptions[i]);
         SetDword(SettingsPath, "BodyFeature", wrongBodies[i]);
         LoadSettings();
-        EXPECT_EQ(Settings.CaptionFeature, 3) << "caption code " << static_cast<LONG>(wrongCaptions[i]);
+        EXPECT_EQ(Settings.CaptionFeature, 3)
+            << "caption code " << static_cast<LONG>(wrongCaptions[i]);
         EXPECT_EQ(Settings.BodyFeature, 5) << "body code " << static_cast<LONG>(wrongBodies[i]);
     }
 }
@@ -198,8 +200,8 @@ TEST_F(SettingsStore, SaveWritesEveryValueAndAQuotedStartUpEntry) {
 
 TEST_F(SettingsStore, IndicatorPositionIsSavedFromTheWindow) {
     LoadSettings();
-    HWND window = CreateWindowA("STATIC", "", WS_POPUP, -30, 640, 50, 20, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND window =
+        CreateWindowA("STATIC", "", WS_POPUP, -30, 640, 50, 20, nullptr, nullptr, nullptr, nullptr);
     SaveIndicatorPos(window);
     DestroyWindow(window);
     LoadSettings();
@@ -232,9 +234,9 @@ TEST_F(SettingsStore, PerApplicationTableIsBoundedAndTerminated) {
     SetString(windows + "\\Bare", "Title", "bare");
     LoadCustomWindowTable();
     ASSERT_EQ(CustomWindowCount, 2);
-    const CustomWindowEntry* notepad =
-        strcmp(CustomWindowTable[0].ClassName, "Notepad") == 0 ? &CustomWindowTable[0]
-                                                               : &CustomWindowTable[1];
+    const CustomWindowEntry* notepad = strcmp(CustomWindowTable[0].ClassName, "Notepad") == 0
+                                           ? &CustomWindowTable[0]
+                                           : &CustomWindowTable[1];
     EXPECT_EQ(notepad->CaptionFeature, 2);
     EXPECT_EQ(notepad->BodyFeature, 7);
     EXPECT_STREQ(notepad->Title, "Untitled - Notepad");

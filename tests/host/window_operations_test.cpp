@@ -10,7 +10,9 @@
 
 namespace {
 
-WPARAM Low16(HWND window) { return reinterpret_cast<UINT_PTR>(window) & 0xFFFF; }
+WPARAM Low16(HWND window) {
+    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
+}
 
 RECT RegionBox(HWND window) {
     RECT box = {};
@@ -21,7 +23,7 @@ RECT RegionBox(HWND window) {
 }
 
 class WindowOperations : public HostWindowTest {
-protected:
+  protected:
     void SetUp() override {
         HostWindowTest::SetUp();
         CreateHost();
@@ -88,7 +90,8 @@ TEST_F(WindowOperations, FifteenSlotsAndTheLowestFreeOneWins) {
         windows[i] = MakeWindow(("window " + std::to_string(i)).c_str());
         Tray(windows[i]);
     }
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(SlotOf(windows[i]), i);
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(SlotOf(windows[i]), i);
     EXPECT_EQ(SlotOf(windows[15]), -1);
     EXPECT_TRUE(IsWindowVisible(windows[15])) << "the sixteenth stays";
     EXPECT_TRUE(TrayIconPresent(MainWindow, 569));
@@ -109,7 +112,8 @@ TEST_F(WindowOperations, TheTaskbarAndWindowsWithoutACaptionAreRefused) {
     Tray(bare);
     HWND thin = MakeWindow("thin", WS_POPUP | WS_BORDER | WS_VISIBLE);
     Tray(thin);
-    for (const TrayedWindow& slot : TrayedWindows) EXPECT_EQ(slot.icon.uID, 0u);
+    for (const TrayedWindow& slot : TrayedWindows)
+        EXPECT_EQ(slot.icon.uID, 0u);
     EXPECT_TRUE(IsWindowVisible(TaskbarWindow));
     EXPECT_TRUE(IsWindowVisible(bare));
     EXPECT_TRUE(IsWindowVisible(thin));
@@ -146,8 +150,7 @@ TEST_F(WindowOperations, RollUpKeepsTheCaptionAndTwoRowsAndUnrollsOnTheNextReque
     Roll(sizable);
     RECT rolled = RegionBox(sizable);
     EXPECT_EQ(rolled.right, 2 * screenWidth);
-    EXPECT_EQ(rolled.bottom,
-              GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 2);
+    EXPECT_EQ(rolled.bottom, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 2);
     RECT after;
     GetWindowRect(sizable, &after);
     EXPECT_TRUE(EqualRect(&before, &after)) << "size and position stay";
@@ -197,7 +200,8 @@ TEST_F(WindowOperations, ShutdownGivesBackEveryHiddenAndRolledWindow) {
     EXPECT_FALSE(TrayIconPresent(host, 555));
     EXPECT_FALSE(TrayIconPresent(host, 556));
     EXPECT_EQ(RegionBox(rolled).bottom, 2 * GetSystemMetrics(SM_CYSCREEN)) << "left rolled up";
-    for (const TrayedWindow& slot : TrayedWindows) EXPECT_EQ(slot.icon.uID, 0u);
+    for (const TrayedWindow& slot : TrayedWindows)
+        EXPECT_EQ(slot.icon.uID, 0u);
 }
 
 } // namespace

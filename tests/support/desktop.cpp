@@ -1,5 +1,6 @@
 #include "desktop.h"
 
+#include <cstdlib>
 #include <vector>
 
 std::string BinDir() {
@@ -138,7 +139,33 @@ void PressButton(Button button, bool down) {
     SendInput(1, &input, sizeof input);
 }
 
+// Two presses of one button close in time and place make a double click, which the hook
+// passes on: wait until a new press counts as a click of its own.
+static void AvoidDoubleClick(POINT pt, Button button) {
+    static Button lastButton;
+    static POINT lastPoint = {-1000, -1000};
+    static DWORD lastTime;
+    DWORD elapsed = GetTickCount() - lastTime;
+    DWORD wait = GetDoubleClickTime() + 50;
+    bool closeBy = abs(pt.x - lastPoint.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+                   abs(pt.y - lastPoint.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
+    if (button == lastButton && closeBy && elapsed < wait) PumpFor(wait - elapsed);
+    lastButton = button;
+    lastPoint = pt;
+    lastTime = GetTickCount();
+}
+
+void ClickHere(Button button) {
+    POINT pt;
+    GetCursorPos(&pt);
+    AvoidDoubleClick(pt, button);
+    PressButton(button, true);
+    PumpFor(30);
+    PressButton(button, false);
+}
+
 void ClickAt(POINT pt, Button button) {
+    AvoidDoubleClick(pt, button);
     MoveMouseTo(pt);
     PressButton(button, true);
     PumpFor(30);
@@ -184,7 +211,18 @@ bool TargetProgram::Start(const std::string& name, RECT frame, const std::string
         10000);
     if (!mapping_) return false;
     log_ = static_cast<TargetLog*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
-    return log_ && WaitUntil([&] { return log_->ready == 1; }, 10000);
+    return log_ && WaitUntil([&] { return log_->ready == 1; }, 10000) && TakesMouseInput();
+}
+
+bool TargetProgram::TakesMouseInput() {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        LONG before = Count(SawMouseMove);
+        POINT pt = ClientPoint();
+        pt.x += attempt % 2;
+        MoveMouseTo(pt);
+        if (WaitUntil([&] { return Count(SawMouseMove) > before; }, 100)) return true;
+    }
+    return false;
 }
 
 void TargetProgram::Close() {

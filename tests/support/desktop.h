@@ -47,6 +47,8 @@ void MoveMouseTo(POINT pt);
 void PlaceCursor(POINT pt);
 void PressButton(Button button, bool down);
 void ClickAt(POINT pt, Button button);
+// A click where the cursor is, without moving it.
+void ClickHere(Button button);
 
 // Holds a key down through real keyboard input until it goes out of scope.
 class HeldKey {
@@ -81,6 +83,10 @@ class TargetProgram {
     POINT ClientPoint() const;
     POINT EditPoint() const;
     ChildProcess& Process() { return process_; }
+
+    // Waits until a mouse move over the window reaches it: under Wine a window that was just
+    // shown or raised can miss mouse input for a moment.
+    bool TakesMouseInput();
 
   private:
     ChildProcess process_;

@@ -15,11 +15,14 @@ void DeleteKeyTree(HKEY root, const std::string& path) {
         children.push_back(name);
     }
     RegCloseKey(key);
-    for (const std::string& child : children) DeleteKeyTree(root, path + "\\" + child);
+    for (const std::string& child : children)
+        DeleteKeyTree(root, path + "\\" + child);
     RegDeleteKeyA(root, path.c_str());
 }
 
-void DeleteProductKey() { DeleteKeyTree(HKEY_CURRENT_USER, TestProductKey); }
+void DeleteProductKey() {
+    DeleteKeyTree(HKEY_CURRENT_USER, TestProductKey);
+}
 
 bool KeyExists(HKEY root, const std::string& path) {
     HKEY key;
@@ -69,11 +72,15 @@ bool GetString(HKEY root, const std::string& path, const char* name, std::string
     return true;
 }
 
-void UseQuietFeatures() {
+void UseSettings(std::initializer_list<std::pair<const char*, DWORD>> values) {
     DeleteProductKey();
     // The Folders key decides the first run: with it present, these values stand.
     SetString(std::string(TestProductKey) + "\\Folders", "placeholder", "");
     DeleteValue(HKEY_CURRENT_USER, std::string(TestProductKey) + "\\Folders", "placeholder");
-    SetDword(TestSettingsKey, "CaptionFeature", 4);
-    SetDword(TestSettingsKey, "BodyFeature", 4);
+    for (const auto& value : values)
+        SetDword(TestSettingsKey, value.first, value.second);
+}
+
+void UseQuietFeatures() {
+    UseSettings({{"CaptionFeature", 4}, {"BodyFeature", 4}});
 }

@@ -3,7 +3,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 constexpr char TestProductKey[] = "Software\\Brantle Software\\Quillet 99";
 constexpr char TestSettingsKey[] = "Software\\Brantle Software\\Quillet 99\\Settings";
@@ -22,6 +24,9 @@ void DeleteValue(HKEY root, const std::string& path, const char* name);
 bool GetDword(const std::string& path, const char* name, DWORD& value);
 bool GetString(HKEY root, const std::string& path, const char* name, std::string& text);
 
-// The host's first-run features replaced by ones with no visible effect (running an empty
-// command), for tests that only look at what the hook swallows.
+// A registry as after an earlier run (so not a first run) holding just these settings; the
+// others take their first-run defaults.
+void UseSettings(std::initializer_list<std::pair<const char*, DWORD>> values);
+// Features with no visible effect (running an empty command), for tests that only look at
+// what the hook swallows.
 void UseQuietFeatures();

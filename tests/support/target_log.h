@@ -17,6 +17,8 @@ enum TargetEvent : int {
     SawNcMouseMove,
     SawVScroll,
     SawCopy,
+    SawMButtonDblClk,
+    SawNcMButtonDblClk,
     TargetEventCount
 };
 
@@ -28,8 +30,11 @@ struct TargetLog {
     volatile LONG lastVScrollCode;
 };
 
+// The shared memory's name for the target of that name (wsprintf knows no "*" precision).
 inline void TargetLogName(char* buffer, size_t size, const char* name) {
-    wsprintfA(buffer, "QuilletTargetLog.%.*s", static_cast<int>(size) - 40, name);
+    lstrcpynA(buffer, "QuilletTargetLog.", static_cast<int>(size));
+    int used = lstrlenA(buffer);
+    lstrcpynA(buffer + used, name, static_cast<int>(size) - used);
 }
 
 constexpr char TargetClassName[] = "QuilletTarget";

@@ -29,6 +29,8 @@ static void Count(UINT message, WPARAM wParam) {
         Log->lastVScrollCode = LOWORD(wParam);
         break;
     case WM_COPY: event = SawCopy; break;
+    case WM_MBUTTONDBLCLK: event = SawMButtonDblClk; break;
+    case WM_NCMBUTTONDBLCLK: event = SawNcMButtonDblClk; break;
     default: return;
     }
     InterlockedIncrement(&Log->counts[event]);

@@ -6,6 +6,7 @@
 //   q99probe state TITLE                     print "visible", "hidden" or "missing"
 //   q99probe close CLASS TITLE MS            post WM_CLOSE and wait for the window to go
 //   q99probe target-log NAME                 print what the target program of that name saw
+//   q99probe hold                            stay running, so that the desktop stays up
 #include <windows.h>
 
 #include <cstdio>
@@ -70,5 +71,14 @@ int main(int argc, char** argv) {
         return Wait(FindA, argv[2], argv[3], atoi(argv[4]), false) ? 0 : 1;
     }
     if (!strcmp(command, "target-log") && argc == 3) return TargetLogReport(argv[2]);
+    if (!strcmp(command, "hold")) {
+        // Wine closes a desktop whose last program has ended.
+        CreateWindowA("STATIC", "Quillet desktop holder", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                      nullptr, nullptr);
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0)
+            DispatchMessageA(&msg);
+        return 0;
+    }
     return 2;
 }
