@@ -25,14 +25,6 @@ bool Shown(HWND window) {
     return WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 3000);
 }
 
-RECT RegionBox(HWND window) {
-    RECT box = {};
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
-    DeleteObject(region);
-    return box;
-}
-
 TEST(TrayEndToEnd, CaptionClickHidesTheWindowAndALeftPressOnItsIconBringsItBack) {
     DeleteProductKey(); // a first start: send-to-tray is the default caption feature
     HostProcess host;
@@ -153,22 +145,24 @@ TEST(RollUpEndToEnd, CaptionFeatureRollsUpAndDownAndTheHostUnrollsAtExit) {
 
     ClickAt(target.CaptionPoint(), Button::Middle);
     const LONG rolledHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 2;
-    ASSERT_TRUE(WaitUntil([&] { return RegionBox(target.Window()).bottom == rolledHeight; }));
+    ASSERT_TRUE(WaitUntil([&] { return WindowRegionBox(target.Window()).bottom == rolledHeight; }));
     RECT after;
     GetWindowRect(target.Window(), &after);
     EXPECT_TRUE(EqualRect(&before, &after));
 
     ClickAt(target.CaptionPoint(), Button::Middle);
     const LONG unrolledHeight = 2 * GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_TRUE(WaitUntil([&] { return RegionBox(target.Window()).bottom == unrolledHeight; }))
-        << "region " << RegionBox(target.Window()).right << "x" << RegionBox(target.Window()).bottom
+    EXPECT_TRUE(WaitUntil([&] {
+        return WindowRegionBox(target.Window()).bottom == unrolledHeight;
+    })) << "region "
+        << WindowRegionBox(target.Window()).right << "x" << WindowRegionBox(target.Window()).bottom
         << " nc middle presses seen " << target.Count(SawNcMButtonDown) << " caption y "
         << target.CaptionPoint().y << " window top " << before.top;
 
     ClickAt(target.CaptionPoint(), Button::Middle);
-    ASSERT_TRUE(WaitUntil([&] { return RegionBox(target.Window()).bottom == rolledHeight; }));
+    ASSERT_TRUE(WaitUntil([&] { return WindowRegionBox(target.Window()).bottom == rolledHeight; }));
     EXPECT_EQ(host.Close(), 0u);
-    EXPECT_EQ(RegionBox(target.Window()).bottom, unrolledHeight)
+    EXPECT_EQ(WindowRegionBox(target.Window()).bottom, unrolledHeight)
         << "a window left rolled up would keep its content out of reach";
 }
 
@@ -197,7 +191,7 @@ TEST(CaptionButtonsEndToEnd, RightClicksOnMinimizeAndMaximizeActOnlyWhenSwitched
     ASSERT_TRUE(WaitUntil([&] { return host.Hook().shared->rightRollEnabled == 1; }));
     ClickAt(maximize, Button::Right);
     const LONG rolledHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 2;
-    EXPECT_TRUE(WaitUntil([&] { return RegionBox(target.Window()).bottom == rolledHeight; }));
+    EXPECT_TRUE(WaitUntil([&] { return WindowRegionBox(target.Window()).bottom == rolledHeight; }));
     ClickAt(minimize, Button::Right);
     EXPECT_TRUE(Hidden(target.Window()));
     EXPECT_EQ(target.Count(SawNcRButtonDown), 2) << "the switched-on clicks were swallowed";

@@ -14,14 +14,6 @@ WPARAM Low16(HWND window) {
     return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
 }
 
-RECT RegionBox(HWND window) {
-    RECT box = {};
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
-    DeleteObject(region);
-    return box;
-}
-
 class WindowOperations : public HostWindowTest {
   protected:
     void SetUp() override {
@@ -148,7 +140,7 @@ TEST_F(WindowOperations, RollUpKeepsTheCaptionAndTwoRowsAndUnrollsOnTheNextReque
     GetWindowRect(sizable, &before);
 
     Roll(sizable);
-    RECT rolled = RegionBox(sizable);
+    RECT rolled = WindowRegionBox(sizable);
     EXPECT_EQ(rolled.right, 2 * screenWidth);
     EXPECT_EQ(rolled.bottom, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 2);
     RECT after;
@@ -156,7 +148,7 @@ TEST_F(WindowOperations, RollUpKeepsTheCaptionAndTwoRowsAndUnrollsOnTheNextReque
     EXPECT_TRUE(EqualRect(&before, &after)) << "size and position stay";
 
     Roll(sizable);
-    RECT unrolled = RegionBox(sizable);
+    RECT unrolled = WindowRegionBox(sizable);
     EXPECT_EQ(unrolled.right, 2 * screenWidth);
     EXPECT_EQ(unrolled.bottom, 2 * screenHeight);
 
@@ -167,11 +159,11 @@ TEST_F(WindowOperations, RollUpKeepsTheCaptionAndTwoRowsAndUnrollsOnTheNextReque
     EXPECT_GE(RolledWindows.room, RolledWindows.count + 2);
     Roll(sizable);
     EXPECT_EQ(RolledWindows.records[1].rolled, 0);
-    EXPECT_EQ(RegionBox(sizable).bottom, 2 * screenHeight);
+    EXPECT_EQ(WindowRegionBox(sizable).bottom, 2 * screenHeight);
 
     HWND dialogFrame = MakeWindow("fixed", WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
     Roll(dialogFrame);
-    EXPECT_EQ(RegionBox(dialogFrame).bottom,
+    EXPECT_EQ(WindowRegionBox(dialogFrame).bottom,
               GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYDLGFRAME) + 2);
 
     HWND bare = MakeWindow("bare", WS_POPUP | WS_VISIBLE);
@@ -199,7 +191,8 @@ TEST_F(WindowOperations, ShutdownGivesBackEveryHiddenAndRolledWindow) {
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(first) && IsWindowVisible(second); }));
     EXPECT_FALSE(TrayIconPresent(host, 555));
     EXPECT_FALSE(TrayIconPresent(host, 556));
-    EXPECT_EQ(RegionBox(rolled).bottom, 2 * GetSystemMetrics(SM_CYSCREEN)) << "left rolled up";
+    EXPECT_EQ(WindowRegionBox(rolled).bottom, 2 * GetSystemMetrics(SM_CYSCREEN))
+        << "left rolled up";
     for (const TrayedWindow& slot : TrayedWindows)
         EXPECT_EQ(slot.icon.uID, 0u);
 }

@@ -90,6 +90,14 @@ bool IsWindowGone(HWND window) {
     return !IsWindow(window);
 }
 
+RECT WindowRegionBox(HWND window) {
+    RECT box = {};
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
+    DeleteObject(region);
+    return box;
+}
+
 static bool CursorAt(POINT pt) {
     POINT now;
     return GetCursorPos(&now) && now.x == pt.x && now.y == pt.y;

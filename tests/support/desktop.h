@@ -39,6 +39,8 @@ class ChildProcess {
 HWND FindTopWindow(const char* className, const char* title);
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000);
 bool IsWindowGone(HWND window);
+// The bounding box of a window's region, in window coordinates; empty when it has none.
+RECT WindowRegionBox(HWND window);
 
 enum class Button { Left, Middle, Right };
 
