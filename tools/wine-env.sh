@@ -56,15 +56,21 @@ wine_run() { "$WINELOADER_PATH" "$@"; }
 
 make_prefix() {
     local dir=$1
-    [ -f "$WINEPREFIX/.quillet-ready" ] && return 0
+    [ -f "$WINEPREFIX/.quillet-ready-3" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     echo "wine-env: creating a $WINEARCH prefix in $WINEPREFIX"
     DISPLAY='' wine_run wineboot -i >/dev/null 2>&1 || true
     wine_run reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
     wine_run reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d "$SCREEN" /f >/dev/null 2>&1
+    # A program that crashes ends at once instead of waiting in the debugger: the debugger
+    # named here does not exist.
+    for key in 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+        'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebug'; do
+        wine_run reg add "$key" /v Debugger /d quillet-no-debugger /f >/dev/null 2>&1 || true
+    done
     "$WINESERVER" -w
-    touch "$WINEPREFIX/.quillet-ready"
+    touch "$WINEPREFIX/.quillet-ready-3"
 }
 
 start_xvfb() {

@@ -1,15 +1,22 @@
 #include "registry_value.h"
 
-bool RegistryKey::Create(HKEY root, const char* path, REGSAM access, bool* created) {
+bool RegistryKey::Create(HKEY root, const char* path, REGSAM access, bool* created, DWORD options) {
     Close();
     DWORD disposition = 0;
-    if (RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key_,
-                        &disposition) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(root, path, 0, nullptr, options, access, nullptr, &key_, &disposition) !=
+        ERROR_SUCCESS) {
         key_ = nullptr;
         return false;
     }
     if (created) *created = disposition == REG_CREATED_NEW_KEY;
     return true;
+}
+
+bool RegistryKey::Open(HKEY root, const char* path, REGSAM access) {
+    Close();
+    if (RegOpenKeyExA(root, path, 0, access, &key_) == ERROR_SUCCESS) return true;
+    key_ = nullptr;
+    return false;
 }
 
 void RegistryKey::Close() {

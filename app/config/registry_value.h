@@ -14,7 +14,10 @@ class RegistryKey {
     RegistryKey& operator=(const RegistryKey&) = delete;
 
     // RegCreateKeyEx, so that a missing key is created; returns whether it was new.
-    bool Create(HKEY root, const char* path, REGSAM access, bool* created = nullptr);
+    bool Create(HKEY root, const char* path, REGSAM access, bool* created = nullptr,
+                DWORD options = REG_OPTION_NON_VOLATILE);
+    // An existing key only.
+    bool Open(HKEY root, const char* path, REGSAM access);
     void Close();
     HKEY Handle() const { return key_; }
     explicit operator bool() const { return key_ != nullptr; }

@@ -8,6 +8,8 @@ extern HINSTANCE AppInstance;
 extern HWND MainWindow;
 extern int Suspended;
 extern HWND ScrollTarget;
+// Broadcast by the shell when its taskbar is created anew; known only at run time.
+extern UINT TaskbarCreatedMessage;
 
 constexpr char MainClassName[] = "Quillet99";
 constexpr char MainWindowTitle[] = "Quillet 99";

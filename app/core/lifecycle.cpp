@@ -4,6 +4,7 @@
 
 #include "config_globals.h"
 #include "features_globals.h"
+#include "window_journal.h"
 #include "quillet99hook.h"
 
 int Suspended;
@@ -21,9 +22,13 @@ static void WarnWithoutMiddleButton(HWND window) {
                 MainWindowTitle, MB_ICONWARNING | MB_OK);
 }
 
+UINT TaskbarCreatedMessage;
+
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
     ShutdownDone = false;
+    RecoverWindowJournal();
+    TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     RetirePreviousVersions();
     CreateRolledWindows();
     Suspended = 0;
@@ -50,5 +55,6 @@ void Shutdown() {
     FreeCustomWindowTable();
     UninstallMouseHook();
     RestoreAllTrayedWindows();
+    ClearWindowJournal();
     PostQuitMessage(0);
 }

@@ -34,6 +34,10 @@ bool CreateMainWindow(HINSTANCE instance) {
 }
 
 extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == TaskbarCreatedMessage && message != 0) {
+        AddTrayedWindowIconsAgain();
+        return 0;
+    }
     switch (message) {
     case WM_CREATE: return OnCreate(window);
     case WM_CLOSE: return OnClose(window);

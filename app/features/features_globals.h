@@ -34,6 +34,8 @@ void SendWindowToTray(HWND mainWindow, UINT message, WPARAM wParam, LPARAM lPara
 void RestoreTrayedWindow(WPARAM wParam, LPARAM lParam);
 // Shutdown: every hidden window shown again, every icon removed.
 void RestoreAllTrayedWindows();
+// The shell started again (Explorer restarted): every icon of a hidden window is added again.
+void AddTrayedWindowIconsAgain();
 
 struct RolledWindow {
     HWND window;
@@ -50,6 +52,8 @@ void CreateRolledWindows();
 void FreeRolledWindows();
 
 void ToggleRollUp(HWND mainWindow, UINT message, WPARAM wParam, LPARAM lParam);
+// Gives a window its whole area back.
+void UnrollWindow(HWND window);
 // Shutdown: every window still rolled up is unrolled.
 void UnrollAllWindows();
 void ToggleTopmost(HWND window);

@@ -2,6 +2,7 @@
 #include "features_globals.h"
 
 #include "host_messages.h"
+#include "window_journal.h"
 
 RolledWindowList RolledWindows;
 
@@ -37,9 +38,14 @@ static void SetRegion(HWND window, int width, int height) {
     if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
 }
 
+void UnrollWindow(HWND window) {
+    SetRegion(window, 2 * GetSystemMetrics(SM_CXSCREEN), 2 * GetSystemMetrics(SM_CYSCREEN));
+}
+
 static void Unroll(RolledWindow& record) {
-    SetRegion(record.window, 2 * GetSystemMetrics(SM_CXSCREEN), 2 * GetSystemMetrics(SM_CYSCREEN));
+    UnrollWindow(record.window);
     record.rolled = 0;
+    ForgetRolledWindow(record.window);
 }
 
 void ToggleRollUp(HWND, UINT, WPARAM wParam, LPARAM) {
@@ -58,6 +64,7 @@ void ToggleRollUp(HWND, UINT, WPARAM wParam, LPARAM) {
     // The top frame, the title bar and two more rows stay; size and position do not change.
     SetRegion(window, 2 * GetSystemMetrics(SM_CXSCREEN), caption + frame + 2);
     Append(window);
+    JournalWindowRolled(window);
 }
 
 void UnrollAllWindows() {

@@ -5,6 +5,7 @@
 
 #include "host_messages.h"
 #include "top_level_window.h"
+#include "window_journal.h"
 
 #include <shellapi.h>
 
@@ -39,6 +40,7 @@ void FreeSlot(TrayedWindow& slot) {
 void GiveBack(TrayedWindow& slot) {
     NOTIFYICONDATAA icon = IconRecord(slot.icon.hWnd, slot.icon.uID);
     Shell_NotifyIconA(NIM_DELETE, &icon);
+    ForgetHiddenWindow(slot.icon.uID);
     ShowForeignWindow(slot.window, SW_SHOW);
     SetForegroundWindow(slot.window);
     FreeSlot(slot);
@@ -69,7 +71,9 @@ void SendWindowToTray(HWND mainWindow, UINT, WPARAM wParam, LPARAM) {
     if (!Shell_NotifyIconA(NIM_ADD, &slot.icon)) {
         ShowForeignWindow(window, SW_SHOW);
         FreeSlot(slot);
+        return;
     }
+    JournalWindowHidden(mainWindow, window, slot.icon.uID);
 }
 
 void RestoreTrayedWindow(WPARAM wParam, LPARAM lParam) {
@@ -79,6 +83,14 @@ void RestoreTrayedWindow(WPARAM wParam, LPARAM lParam) {
     TrayedWindow& slot = TrayedWindows[id - FirstTrayedIconId];
     if (slot.icon.uID != id) return;
     GiveBack(slot);
+}
+
+void AddTrayedWindowIconsAgain() {
+    for (TrayedWindow& slot : TrayedWindows) {
+        if (slot.icon.uID == 0) continue;
+        // A shell that kept the icon takes it as a change instead.
+        if (!Shell_NotifyIconA(NIM_ADD, &slot.icon)) Shell_NotifyIconA(NIM_MODIFY, &slot.icon);
+    }
 }
 
 void RestoreAllTrayedWindows() {

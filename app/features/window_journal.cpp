@@ -1,0 +1,126 @@
+#include "window_journal.h"
+
+#include "features_globals.h"
+#include "foreign_window.h"
+#include "registry_value.h"
+
+#include <shellapi.h>
+
+namespace {
+
+constexpr char HostValue[] = "Host";
+
+void HiddenValueName(char* name, UINT iconId) {
+    wsprintfA(name, "Hidden %u", iconId);
+}
+
+void RolledValueName(char* name, HWND window) {
+    wsprintfA(name, "Rolled %08lX", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
+}
+
+void Write(const char* name, const JournalRecord& record) {
+    RegistryKey key;
+    if (!key.Create(HKEY_CURRENT_USER, JournalKey, KEY_SET_VALUE, nullptr, REG_OPTION_VOLATILE))
+        return;
+    RegSetValueExA(key.Handle(), name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&record),
+                   sizeof record);
+}
+
+void Forget(const char* name) {
+    RegistryKey key;
+    if (key.Open(HKEY_CURRENT_USER, JournalKey, KEY_SET_VALUE)) RegDeleteValueA(key.Handle(), name);
+}
+
+JournalRecord RecordOf(JournalKind kind, HWND window, UINT iconId) {
+    JournalRecord record = {};
+    record.kind = kind;
+    record.window = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window));
+    record.iconId = iconId;
+    GetWindowThreadProcessId(window, &record.processId);
+    GetClassNameA(window, record.className, sizeof record.className);
+    return record;
+}
+
+// Still the window that was recorded: alive, in the same process, of the same class.
+bool StillTheSame(HWND window, const JournalRecord& record) {
+    DWORD processId = 0;
+    char className[sizeof record.className];
+    if (!IsWindow(window) || !GetWindowThreadProcessId(window, &processId)) return false;
+    if (processId != record.processId) return false;
+    if (!GetClassNameA(window, className, sizeof className)) return false;
+    return lstrcmpA(className, record.className) == 0;
+}
+
+void GiveBackRecorded(const JournalRecord& stored, HWND oldHost) {
+    JournalRecord record = stored;
+    record.className[sizeof record.className - 1] = 0;
+    HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record.window));
+    if (record.kind == JournalHidden) {
+        NOTIFYICONDATAA icon = {};
+        icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        icon.hWnd = oldHost;
+        icon.uID = record.iconId;
+        Shell_NotifyIconA(NIM_DELETE, &icon);
+        if (StillTheSame(window, record)) ShowForeignWindow(window, SW_SHOW);
+    } else if (record.kind == JournalRolled && StillTheSame(window, record)) {
+        UnrollWindow(window);
+    }
+}
+
+} // namespace
+
+void JournalWindowHidden(HWND mainWindow, HWND window, UINT iconId) {
+    RegistryKey key;
+    if (key.Create(HKEY_CURRENT_USER, JournalKey, KEY_SET_VALUE, nullptr, REG_OPTION_VOLATILE)) {
+        DWORD host = static_cast<DWORD>(reinterpret_cast<UINT_PTR>(mainWindow));
+        RegSetValueExA(key.Handle(), HostValue, 0, REG_DWORD, reinterpret_cast<BYTE*>(&host),
+                       sizeof host);
+    }
+    char name[32];
+    HiddenValueName(name, iconId);
+    Write(name, RecordOf(JournalHidden, window, iconId));
+}
+
+void JournalWindowRolled(HWND window) {
+    char name[32];
+    RolledValueName(name, window);
+    Write(name, RecordOf(JournalRolled, window, 0));
+}
+
+void ForgetHiddenWindow(UINT iconId) {
+    char name[32];
+    HiddenValueName(name, iconId);
+    Forget(name);
+}
+
+void ForgetRolledWindow(HWND window) {
+    char name[32];
+    RolledValueName(name, window);
+    Forget(name);
+}
+
+void RecoverWindowJournal() {
+    RegistryKey key;
+    if (!key.Open(HKEY_CURRENT_USER, JournalKey, KEY_QUERY_VALUE)) return;
+    LONG host = 0;
+    ReadDwordValue(key.Handle(), HostValue, host);
+    HWND oldHost = reinterpret_cast<HWND>(static_cast<UINT_PTR>(static_cast<DWORD>(host)));
+    for (DWORD index = 0;; ++index) {
+        char name[64];
+        DWORD nameLength = sizeof name, type = 0;
+        JournalRecord record;
+        DWORD size = sizeof record;
+        LONG result = RegEnumValueA(key.Handle(), index, name, &nameLength, nullptr, &type,
+                                    reinterpret_cast<BYTE*>(&record), &size);
+        if (result == ERROR_NO_MORE_ITEMS) break;
+        // Anything else is not ours to act on.
+        if (result != ERROR_SUCCESS || type != REG_BINARY || size != sizeof record) continue;
+        GiveBackRecorded(record, oldHost);
+    }
+    key.Close();
+    ClearWindowJournal();
+}
+
+void ClearWindowJournal() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, JournalKey);
+}
