@@ -56,6 +56,44 @@ TEST_F(MainWindowTest, StartUpPushesTheSettingsThenTimer1FindsTheTaskbarAndInsta
     EXPECT_EQ(Shared().hookProc, nullptr) << "the shutdown removes the hook";
 }
 
+int OldVersionCloses;
+LRESULT CALLBACK OldVersionProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+    if (m == WM_CLOSE) {
+        ++OldVersionCloses;
+        return 0;
+    }
+    return DefWindowProcA(w, m, wp, lp);
+}
+
+TEST_F(MainWindowTest, OlderVersionsAreClosedAndTheirStartUpEntriesDeleted) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = OldVersionProc;
+    wc.lpszClassName = "QUILLET98";
+    RegisterClassA(&wc);
+    HWND old = CreateWindowA("QUILLET98", "Quillet 98", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                             nullptr, nullptr, nullptr, nullptr);
+    windows_.push_back(old);
+    const char run[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        HKEY key;
+        ASSERT_EQ(RegCreateKeyExA(root, run, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        for (const char* name : {"Quillet 97", "Quillet 98", "Unrelated"})
+            RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>("x.exe"), 6);
+        RegCloseKey(key);
+    }
+    OldVersionCloses = 0;
+    CreateHost();
+    EXPECT_EQ(OldVersionCloses, 1);
+    std::string text;
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        EXPECT_FALSE(GetString(root, run, "Quillet 97", text));
+        EXPECT_FALSE(GetString(root, run, "Quillet 98", text));
+        EXPECT_TRUE(GetString(root, run, "Unrelated", text)) << "only the old entries go";
+        DeleteValue(root, run, "Unrelated");
+    }
+}
+
 TEST_F(MainWindowTest, ReloadMessagePushesWhatTheRegistryHoldsNow) {
     CreateHost();
     SetDword(TestSettingsKey, "CaptionFeature", CAPTION_ROLL_UP);
