@@ -1,0 +1,109 @@
+// The benchmark driver's common parts: the clock, statistics, the figures it reports, and the
+// target program it measures against.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "bench_shared.h"
+#include "desktop.h"
+
+// Repetitions of each measurement; every figure is the median over them.
+extern int Repeats;
+
+// The performance counter, in seconds and in milliseconds.
+double SecondsOf(LONGLONG counter);
+LONGLONG Counter();
+double Seconds();
+
+// Polls until `done` holds, sleeping a millisecond between looks: a spinning poller would take
+// one of the machine's few cores from the programs it watches.
+template <typename Done>
+bool PollUntil(Done done, double timeoutSeconds = 5) {
+    double end = Seconds() + timeoutSeconds;
+    while (!done()) {
+        if (Seconds() > end) return false;
+        Sleep(1);
+    }
+    return true;
+}
+
+double Median(std::vector<double> values);
+// The nearest-rank percentile, 0 < p <= 100.
+double Percentile(std::vector<double> values, double p);
+// "quartiles A to B of N", for the note of a figure made of noisy repetitions.
+std::string Quartiles(const std::vector<double>& values);
+
+struct Figure {
+    std::string name;
+    double value = 0;
+    std::string unit;
+    std::string target; // as "< 10" or ">= 0.95"; empty when there is none
+    int met = -1;       // -1 without a target
+    // A ratio names the two raw figures it divides.
+    std::string numerator, denominator;
+    double numeratorValue = 0, denominatorValue = 0;
+    std::string note;
+};
+
+class Report {
+  public:
+    Figure& Add(const std::string& name, double value, const std::string& unit);
+    // A comparison: `value` is the median of the ratios of paired repetitions; the two raw
+    // figures are the medians of each side.
+    Figure& AddRatio(const std::string& name, const Figure& numerator, const Figure& denominator,
+                     double value);
+    // Sets the target and whether the figure meets it.
+    static void Below(Figure& figure, double limit);
+    static void AtLeast(Figure& figure, double limit);
+    static void Above(Figure& figure, double limit);
+    void Print() const;
+    bool WriteJson(const std::string& path) const;
+
+  private:
+    std::deque<Figure> figures_; // references to figures stay valid
+};
+
+// q99bench_target.exe, the window that the mouse-move and click benchmarks aim at.
+class BenchTarget {
+  public:
+    BenchTarget() = default;
+    BenchTarget(const BenchTarget&) = delete;
+    BenchTarget& operator=(const BenchTarget&) = delete;
+    ~BenchTarget() { Close(); }
+
+    bool Start(RECT frame = {200, 150, 680, 470});
+    void Close();
+    HWND Window() const;
+    const BenchTargetLog& Log() const { return *log_; }
+    // A caption point, moved right by `shift` pixels; a client point off its centre.
+    POINT CaptionPoint(int shift = 0) const;
+    POINT ClientPoint(int dx = 0, int dy = 0) const;
+    // Moves the cursor to a point of the window and waits until the move reaches it: under Wine
+    // a window just shown can miss mouse input for a moment.
+    bool TakesMouseAt(POINT pt);
+
+  private:
+    ChildProcess process_;
+    HANDLE mapping_ = nullptr;
+    BenchTargetLog* log_ = nullptr;
+};
+
+// A press and release of one button where the cursor is, in one SendInput call.
+void SendClick(Button button);
+
+// The libraries the host imports beyond the bare program's, for q99bench_bare.exe to load.
+constexpr char HostLibraries[] = "comctl32.dll shell32.dll advapi32.dll gdi32.dll";
+
+// Removes the host's settings, so that its next start is a first run with default features.
+void UseFirstRunSettings();
+
+// The sections of the benchmark; false when one could not measure.
+bool MeasureMouseMoves(Report& report);
+bool MeasureFeatureClicks(Report& report);
+bool MeasureHostCosts(Report& report);
+bool MeasureStartUp(Report& report);
+bool MeasureSizes(Report& report, const std::string& binDir);

@@ -1,0 +1,104 @@
+// The host at rest: CPU time over ten quiet seconds and memory after start-up, each beside a
+// bare window program with the same 100 ms timer, both running at the same time. A third
+// program, the bare one loading the libraries the host imports, shows how much of the host's
+// memory is theirs.
+#include "bench.h"
+
+#include <psapi.h>
+
+#include <cstdio>
+
+#include "host_process.h"
+#include "unix_process.h"
+
+namespace {
+
+constexpr DWORD QuietMs = 10000;
+
+struct Memory {
+    double privateBytes = 0, workingSet = 0;
+};
+
+// Wine leaves PrivateUsage at zero; its PagefileUsage, the commit charge that Windows reports
+// as private bytes too, is the process's anonymous resident memory.
+Memory MemoryOf(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS_EX counters = {};
+    counters.cb = sizeof counters;
+    Memory memory;
+    if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                              sizeof counters))
+        return memory;
+    SIZE_T privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+    memory.privateBytes = static_cast<double>(privateBytes) / 1024;
+    memory.workingSet = static_cast<double>(counters.WorkingSetSize) / 1024;
+    return memory;
+}
+
+} // namespace
+
+bool MeasureHostCosts(Report& report) {
+    std::vector<double> hostCpu, bareCpu, cpuRatio, hostPrivate, barePrivate, privateRatio,
+        librariesPrivate, hostWorkingSet, bareWorkingSet;
+    for (int rep = 0; rep < Repeats; ++rep) {
+        UseFirstRunSettings();
+        HostProcess host;
+        ChildProcess bare;
+        if (!host.Start() || !bare.Start("\"" + BinPath("q99bench_bare.exe") + "\"") ||
+            !PollUntil([] { return FindWindowA("QuilletBenchBare", nullptr) != nullptr; }, 10)) {
+            printf("host costs: the programs did not start\n");
+            return false;
+        }
+        DWORD hostPid = UnixPidOf(BinPath("Quillet99.exe"));
+        DWORD barePid = UnixPidOf(BinPath("q99bench_bare.exe"));
+        if (!hostPid || !barePid) {
+            printf("host costs: no /proc entry for the programs\n");
+            return false;
+        }
+        // Started after the look-up: the same image as the bare program.
+        ChildProcess libraries;
+        if (!libraries.Start("\"" + BinPath("q99bench_bare.exe") + "\" " + HostLibraries)) {
+            printf("host costs: the bare program with libraries did not start\n");
+            return false;
+        }
+        // Start-up done: the host has installed its hook; give both a moment to settle.
+        Sleep(2000);
+        Memory hostMemory = MemoryOf(host.Process().Handle());
+        Memory bareMemory = MemoryOf(bare.Handle());
+        librariesPrivate.push_back(MemoryOf(libraries.Handle()).privateBytes);
+        libraries.Kill();
+        hostPrivate.push_back(hostMemory.privateBytes);
+        barePrivate.push_back(bareMemory.privateBytes);
+        privateRatio.push_back(hostMemory.privateBytes / bareMemory.privateBytes);
+        hostWorkingSet.push_back(hostMemory.workingSet);
+        bareWorkingSet.push_back(bareMemory.workingSet);
+
+        double hostBefore = UnixCpuSeconds(hostPid), bareBefore = UnixCpuSeconds(barePid);
+        double start = Seconds();
+        Sleep(QuietMs);
+        double hostAfter = UnixCpuSeconds(hostPid), bareAfter = UnixCpuSeconds(barePid);
+        double elapsed = Seconds() - start;
+        hostCpu.push_back(100 * (hostAfter - hostBefore) / elapsed);
+        bareCpu.push_back(100 * (bareAfter - bareBefore) / elapsed);
+        cpuRatio.push_back((hostAfter - hostBefore) / (bareAfter - bareBefore));
+        printf("  quiet %d: host %.3f%% bare %.3f%% of a core; private %.0f / %.0f KiB\n", rep + 1,
+               hostCpu.back(), bareCpu.back(), hostPrivate.back(), barePrivate.back());
+        host.Close();
+    }
+
+    Figure& host = report.Add("host_idle_cpu", Median(hostCpu), "% core");
+    Report::Below(host, 0.2);
+    Figure& bare = report.Add("bare_idle_cpu", Median(bareCpu), "% core");
+    report.AddRatio("host_idle_cpu/bare", host, bare, Median(cpuRatio));
+
+    Figure& hostBytes = report.Add("host_private_bytes", Median(hostPrivate), "KiB");
+    Figure& bareBytes = report.Add("bare_private_bytes", Median(barePrivate), "KiB");
+    Figure& ratio =
+        report.AddRatio("host_private_bytes/bare", hostBytes, bareBytes, Median(privateRatio));
+    Report::Below(ratio, 1.3);
+    Figure& librariesBytes =
+        report.Add("bare_with_host_libraries_private_bytes", Median(librariesPrivate), "KiB");
+    librariesBytes.note = "the bare program after loading comctl32, shell32, advapi32 and gdi32";
+    report.Add("host_working_set", Median(hostWorkingSet), "KiB");
+    report.Add("bare_working_set", Median(bareWorkingSet), "KiB");
+    return true;
+}
