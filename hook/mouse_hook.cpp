@@ -208,10 +208,33 @@ LRESULT MiddlePress(WPARAM message, const MOUSEHOOKSTRUCT& event) {
     return Swallow;
 }
 
+bool IsButtonMessage(WPARAM message) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_NCRBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_MBUTTONUP: return true;
+    default: return false;
+    }
+}
+
+// A hook whose host is gone, killed before it could remove the hook, must not keep taking
+// every feature click on the desktop.
+bool HostIsThere() {
+    return ReadSharedHandle(HookShared.hookProc) &&
+           IsWindow(ReadSharedHandle(HookShared.hostWindow));
+}
+
 } // namespace
 
 QUILLET99HOOK_API LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM lParam) {
-    if (code < 0 || !lParam) return PassOn(code, message, lParam);
+    if (code < 0 || !lParam || !IsButtonMessage(message) || !HostIsThere())
+        return PassOn(code, message, lParam);
     const auto& event = *reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
     switch (message) {
     case WM_RBUTTONDOWN:

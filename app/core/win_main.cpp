@@ -1,13 +1,12 @@
 // Program entry: one copy only, a hidden main window and a plain message loop.
 #include "core_globals.h"
 
-#include <commctrl.h>
-
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
     if (FindWindowA(MainClassName, MainWindowTitle)) return 0;
     if (!previous && !RegisterMainClass(instance)) return 0;
+    // The common controls are initialised where the first one is used, not here: loading
+    // their library at start-up would cost the resident host more memory than all of its own.
     if (!CreateMainWindow(instance)) return 0;
-    InitCommonControls();
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -37,12 +37,13 @@ void FreeSlot(TrayedWindow& slot) {
     slot.icon.uID = 0;
 }
 
+// The window comes first: the user is waiting for it, not for the icon to go.
 void GiveBack(TrayedWindow& slot) {
+    ShowForeignWindow(slot.window, SW_SHOW);
+    SetForegroundWindow(slot.window);
     NOTIFYICONDATAA icon = IconRecord(slot.icon.hWnd, slot.icon.uID);
     Shell_NotifyIconA(NIM_DELETE, &icon);
     ForgetHiddenWindow(slot.icon.uID);
-    ShowForeignWindow(slot.window, SW_SHOW);
-    SetForegroundWindow(slot.window);
     FreeSlot(slot);
 }
 

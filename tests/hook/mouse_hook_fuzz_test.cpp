@@ -93,6 +93,7 @@ int FuzzMouseHook(unsigned seed, int calls) {
                 strcpy(lib.shared->customTable[entry].className, "QuilletFuzzWindow");
             }
             lib.shared->hostWindow = pick(4) ? host : nullptr;
+            lib.shared->hookProc = pick(8) ? lib.mouseHook : nullptr;
             lib.shared->hookHandle = reinterpret_cast<HHOOK>(static_cast<UINT_PTR>(random()));
             BYTE keys[256];
             GetKeyboardState(keys);

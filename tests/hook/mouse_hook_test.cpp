@@ -67,7 +67,9 @@ class MouseHookTest : public ::testing::Test {
         ASSERT_NE(host, nullptr);
         clicked = MakeWindow("QuilletHookTestClicked", "clicked", {60, 60, 360, 300});
         foreground = MakeWindow("QuilletHookTestFg", "foreground", {400, 60, 700, 300});
+        // As if installed: a hook steps aside while the record says no host is there.
         lib.shared->hostWindow = host;
+        lib.shared->hookProc = lib.mouseHook;
         lib.shared->hookHandle = nullptr;
         PushDefaults();
         SetScrollLockState(0);
@@ -81,6 +83,7 @@ class MouseHookTest : public ::testing::Test {
         lib.tellHookCustWin(none.Data());
         PushDefaults();
         lib.shared->hostWindow = nullptr;
+        lib.shared->hookProc = nullptr;
         DestroyWindow(clicked);
         DestroyWindow(foreground);
         DestroyWindow(host);
@@ -179,6 +182,22 @@ TEST_F(MouseHookTest, MiddlePressRunsTheBodyFeatureInClientAreas) {
         EXPECT_EQ(posted[0].wParam, Low16(about)) << "body code " << code;
         EXPECT_EQ(posted[0].lParam, Packed(200, 150));
     }
+}
+
+TEST_F(MouseHookTest, AHookThatOutlivedItsHostStepsAside) {
+    lib.shared->hookProc = nullptr; // the host uninstalled, but this hook is still called
+    EXPECT_EQ(Call(WM_NCMBUTTONDOWN), PassedOn);
+    EXPECT_EQ(Call(WM_MBUTTONUP, HTCLIENT), PassedOn);
+    lib.shared->hookProc = lib.mouseHook;
+    HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    lib.shared->hostWindow = gone; // the host was killed
+    EXPECT_EQ(Call(WM_NCMBUTTONDOWN), PassedOn);
+    EXPECT_EQ(Call(WM_MBUTTONDOWN, HTCLIENT), PassedOn);
+    lib.shared->hostWindow = host;
+    EXPECT_TRUE(TakePosted().empty());
+    EXPECT_EQ(Call(WM_NCMBUTTONDOWN), Swallowed);
+    EXPECT_EQ(OnlyPosted(), UM_TRAY_WINDOW);
 }
 
 TEST_F(MouseHookTest, PostsCarryTheLow16BitsOfTheHandleAndOfEachCoordinate) {

@@ -78,6 +78,11 @@ TEST(CrashRecovery, TheNextStartGivesBackWhatAKilledHostLeftHiddenOrRolledUp) {
     host->Process().Kill(); // TerminateProcess: nothing of the shutdown runs
     EXPECT_FALSE(IsWindowVisible(first.Window()));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, JournalKey));
+    // Wine keeps calling the killed host's hook: it must let middle clicks through now.
+    LONG presses = rolled.Count(SawNcMButtonDown);
+    ClickAt(rolled.CaptionPoint(), Button::Middle);
+    EXPECT_TRUE(WaitUntil([&] { return rolled.Count(SawNcMButtonDown) > presses; }))
+        << "with its host gone the hook still takes middle clicks";
 
     host = std::make_unique<HostProcess>();
     ASSERT_TRUE(host->Start());

@@ -35,10 +35,12 @@ static int TargetLogReport(const char* name) {
     if (!handle) return 1;
     auto* log = static_cast<const TargetLog*>(MapViewOfFile(handle, FILE_MAP_READ, 0, 0, 0));
     if (!log) return 1;
-    static const char* names[TargetEventCount] = {
-        "WM_NCMBUTTONDOWN", "WM_MBUTTONDOWN",   "WM_MBUTTONUP",   "WM_NCMBUTTONUP",
-        "WM_LBUTTONDOWN",   "WM_NCLBUTTONDOWN", "WM_RBUTTONDOWN", "WM_NCRBUTTONDOWN",
-        "WM_MOUSEMOVE",     "WM_NCMOUSEMOVE",   "WM_VSCROLL",     "WM_COPY"};
+    static const char* const names[] = {"WM_NCMBUTTONDOWN", "WM_MBUTTONDOWN",    "WM_MBUTTONUP",
+                                        "WM_NCMBUTTONUP",   "WM_LBUTTONDOWN",    "WM_NCLBUTTONDOWN",
+                                        "WM_RBUTTONDOWN",   "WM_NCRBUTTONDOWN",  "WM_MOUSEMOVE",
+                                        "WM_NCMOUSEMOVE",   "WM_VSCROLL",        "WM_COPY",
+                                        "WM_MBUTTONDBLCLK", "WM_NCMBUTTONDBLCLK"};
+    static_assert(sizeof names / sizeof names[0] == TargetEventCount, "a name for each event");
     for (int i = 0; i < TargetEventCount; ++i)
         printf("%s %ld\n", names[i], log->counts[i]);
     return 0;
