@@ -50,10 +50,6 @@ LPARAM Packed(int x, int y) {
     return static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(x & 0xFFFF, y & 0xFFFF)));
 }
 
-WPARAM Low16(HWND window) {
-    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
-}
-
 bool MakeForeground(HWND window) {
     SetForegroundWindow(window);
     return WaitUntil([&] { return GetForegroundWindow() == window; }, 3000);

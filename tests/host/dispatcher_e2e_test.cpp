@@ -17,10 +17,6 @@
 
 namespace {
 
-WPARAM Low16(HWND window) {
-    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
-}
-
 std::string EditText(HWND edit) {
     char text[512] = {};
     SendMessageA(edit, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));

@@ -210,12 +210,11 @@ TEST_F(MainWindowTest, ATimerThatCannotBeStoppedEndsTheHost) {
 TEST_F(MainWindowTest, StartMenuRequestsFromTheTaskbarAreIgnored) {
     CreateHost();
     ASSERT_TRUE(WaitUntil([] { return StartButtonWindow != nullptr; }, 2000));
-    auto low16 = [](HWND window) { return reinterpret_cast<UINT_PTR>(window) & 0xFFFF; };
-    SendMessageA(MainWindow, UM_START_MENU, low16(TaskbarWindow), 0);
+    SendMessageA(MainWindow, UM_START_MENU, Low16(TaskbarWindow), 0);
     EXPECT_FALSE(TimerRunning(StartMenuTimer));
-    SendMessageA(MainWindow, UM_START_MENU, low16(StartButtonWindow), 0);
+    SendMessageA(MainWindow, UM_START_MENU, Low16(StartButtonWindow), 0);
     EXPECT_FALSE(TimerRunning(StartMenuTimer)) << "a window inside the taskbar counts as it";
-    SendMessageA(MainWindow, UM_START_MENU, low16(MakeWindow("elsewhere")), 0);
+    SendMessageA(MainWindow, UM_START_MENU, Low16(MakeWindow("elsewhere")), 0);
     EXPECT_TRUE(TimerRunning(StartMenuTimer));
     SendMessageA(MainWindow, UM_START_MENU, 0, 0);
     EXPECT_TRUE(TimerRunning(StartMenuTimer)) << "the window-features menu's request";
@@ -225,7 +224,7 @@ TEST_F(MainWindowTest, StartMenuRequestsFromTheTaskbarAreIgnored) {
 struct ScrollProbe {
     HWND window;
     explicit ScrollProbe(HWND w) : window(w) {}
-    WPARAM Low16() const { return reinterpret_cast<UINT_PTR>(window) & 0xFFFF; }
+    WPARAM Low16() const { return ::Low16(window); }
     POINT At(int y) const {
         POINT pt = {20, y};
         ClientToScreen(window, &pt);

@@ -16,17 +16,6 @@
 
 namespace {
 
-WPARAM Low16(HWND window) {
-    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
-}
-
-bool Hidden(HWND window) {
-    return WaitUntil([&] { return !IsWindowVisible(window); }, 3000);
-}
-bool Shown(HWND window) {
-    return WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 3000);
-}
-
 const LONG RolledHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 2;
 
 TEST(ShellRestart, EveryHiddenWindowGetsItsIconBackAndItStillRestoresTheWindow) {
@@ -36,10 +25,10 @@ TEST(ShellRestart, EveryHiddenWindowGetsItsIconBackAndItStillRestoresTheWindow) 
     TargetProgram first, second;
     ASSERT_TRUE(first.Start("shell1", {60, 60, 460, 280}));
     ClickAt(first.CaptionPoint(), Button::Middle);
-    ASSERT_TRUE(Hidden(first.Window()));
+    ASSERT_TRUE(BecomesHidden(first.Window()));
     ASSERT_TRUE(second.Start("shell2", {500, 300, 900, 520}));
     ClickAt(second.CaptionPoint(), Button::Middle);
-    ASSERT_TRUE(Hidden(second.Window()));
+    ASSERT_TRUE(BecomesHidden(second.Window()));
 
     // What a restarted shell looks like: none of the icons, then its broadcast.
     DeleteTrayIcon(host.Window(), 555);
@@ -53,10 +42,10 @@ TEST(ShellRestart, EveryHiddenWindowGetsItsIconBackAndItStillRestoresTheWindow) 
 
     // The icons are added again in slot order, so the first lies at the right end.
     ClickAt(TrayIconPoint(0), Button::Left);
-    EXPECT_TRUE(Shown(first.Window()));
+    EXPECT_TRUE(BecomesVisible(first.Window()));
     EXPECT_FALSE(IsWindowVisible(second.Window()));
     PostMessageA(host.Window(), UM_TRAYED_WINDOW_ICON, 556, WM_LBUTTONDOWN);
-    EXPECT_TRUE(Shown(second.Window()));
+    EXPECT_TRUE(BecomesVisible(second.Window()));
 }
 
 TEST(CrashRecovery, TheNextStartGivesBackWhatAKilledHostLeftHiddenOrRolledUp) {
@@ -67,10 +56,10 @@ TEST(CrashRecovery, TheNextStartGivesBackWhatAKilledHostLeftHiddenOrRolledUp) {
     TargetProgram first, second, rolled;
     ASSERT_TRUE(first.Start("crash1", {60, 60, 460, 280}));
     ClickAt(first.CaptionPoint(), Button::Middle);
-    ASSERT_TRUE(Hidden(first.Window()));
+    ASSERT_TRUE(BecomesHidden(first.Window()));
     ASSERT_TRUE(second.Start("crash2", {500, 60, 900, 280}));
     ClickAt(second.CaptionPoint(), Button::Middle);
-    ASSERT_TRUE(Hidden(second.Window()));
+    ASSERT_TRUE(BecomesHidden(second.Window()));
     ASSERT_TRUE(rolled.Start("crash3", {300, 350, 700, 570}));
     PostMessageA(host->Window(), UM_ROLL_WINDOW, Low16(rolled.Window()), 0);
     ASSERT_TRUE(WaitUntil([&] { return WindowRegionBox(rolled.Window()).bottom == RolledHeight; }));
@@ -86,8 +75,8 @@ TEST(CrashRecovery, TheNextStartGivesBackWhatAKilledHostLeftHiddenOrRolledUp) {
 
     host = std::make_unique<HostProcess>();
     ASSERT_TRUE(host->Start());
-    EXPECT_TRUE(Shown(first.Window()));
-    EXPECT_TRUE(Shown(second.Window()));
+    EXPECT_TRUE(BecomesVisible(first.Window()));
+    EXPECT_TRUE(BecomesVisible(second.Window()));
     EXPECT_TRUE(WaitUntil([&] {
         return WindowRegionBox(rolled.Window()).bottom == 2 * GetSystemMetrics(SM_CYSCREEN);
     }));
@@ -145,7 +134,7 @@ TEST(CrashRecovery, EntriesThatNoLongerNameTheirWindowAreDroppedUntouched) {
 
     HostProcess host;
     ASSERT_TRUE(host.Start());
-    EXPECT_TRUE(Shown(mine)) << "a live entry of this very window is given back";
+    EXPECT_TRUE(BecomesVisible(mine)) << "a live entry of this very window is given back";
     EXPECT_EQ(WindowRegionBox(mine).bottom, 2 * GetSystemMetrics(SM_CYSCREEN));
     PumpFor(300);
     EXPECT_FALSE(IsWindowVisible(otherProcess)) << "a window of another process was touched";

@@ -14,17 +14,6 @@
 
 namespace {
 
-WPARAM Low16(HWND window) {
-    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
-}
-
-bool Hidden(HWND window) {
-    return WaitUntil([&] { return !IsWindowVisible(window); }, 3000);
-}
-bool Shown(HWND window) {
-    return WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 3000);
-}
-
 TEST(TrayEndToEnd, CaptionClickHidesTheWindowAndALeftPressOnItsIconBringsItBack) {
     DeleteProductKey(); // a first start: send-to-tray is the default caption feature
     HostProcess host;
@@ -33,7 +22,7 @@ TEST(TrayEndToEnd, CaptionClickHidesTheWindowAndALeftPressOnItsIconBringsItBack)
     ASSERT_TRUE(target.Start("tray"));
 
     ClickAt(target.CaptionPoint(), Button::Middle);
-    ASSERT_TRUE(Hidden(target.Window()));
+    ASSERT_TRUE(BecomesHidden(target.Window()));
     EXPECT_TRUE(TrayIconPresent(host.Window(), 555));
     EXPECT_EQ(target.Count(SawNcMButtonDown), 0);
 
@@ -48,14 +37,14 @@ TEST(TrayEndToEnd, CaptionClickHidesTheWindowAndALeftPressOnItsIconBringsItBack)
     SendKey(VK_ESCAPE, false);
 
     ClickAt(icon, Button::Left);
-    ASSERT_TRUE(Shown(target.Window()));
+    ASSERT_TRUE(BecomesVisible(target.Window()));
     EXPECT_TRUE(WaitUntil([&] { return !TrayIconPresent(host.Window(), 555); }));
 
     ClickAt(target.CaptionPoint(), Button::Middle);
-    EXPECT_TRUE(Hidden(target.Window())) << "the slot was freed and is taken again";
+    EXPECT_TRUE(BecomesHidden(target.Window())) << "the slot was freed and is taken again";
     EXPECT_TRUE(TrayIconPresent(host.Window(), 555));
     EXPECT_EQ(host.Close(), 0u);
-    EXPECT_TRUE(Shown(target.Window())) << "closing the host gives the window back";
+    EXPECT_TRUE(BecomesVisible(target.Window())) << "closing the host gives the window back";
     EXPECT_FALSE(TrayIconPresent(host.Window(), 555));
 }
 
@@ -73,7 +62,7 @@ TEST(TrayEndToEnd, FifteenWindowsFitAndTheSixteenthStays) {
                                           {40 + offset, 40 + offset, 440 + offset, 260 + offset}));
         ClickAt(targets.back()->CaptionPoint(), Button::Middle);
         if (i < 15) {
-            ASSERT_TRUE(Hidden(targets.back()->Window()))
+            ASSERT_TRUE(BecomesHidden(targets.back()->Window()))
                 << "window " << i << " saw " << targets.back()->Count(SawNcMButtonDown)
                 << " presses";
         }
@@ -85,15 +74,15 @@ TEST(TrayEndToEnd, FifteenWindowsFitAndTheSixteenthStays) {
 
     // The shell reports a left press on the icon of slot 6.
     PostMessageA(host.Window(), UM_TRAYED_WINDOW_ICON, 561, WM_LBUTTONDOWN);
-    ASSERT_TRUE(Shown(targets[6]->Window()));
+    ASSERT_TRUE(BecomesVisible(targets[6]->Window()));
     ClickAt(targets[15]->CaptionPoint(), Button::Middle);
-    EXPECT_TRUE(Hidden(targets[15]->Window())) << "the freed slot takes the sixteenth";
+    EXPECT_TRUE(BecomesHidden(targets[15]->Window())) << "the freed slot takes the sixteenth";
     EXPECT_TRUE(TrayIconPresent(host.Window(), 561));
 
     EXPECT_EQ(host.Close(), 0u);
     for (int i = 0; i < 16; ++i)
         if (i != 6) {
-            EXPECT_TRUE(Shown(targets[i]->Window())) << "window " << i;
+            EXPECT_TRUE(BecomesVisible(targets[i]->Window())) << "window " << i;
         }
     for (UINT id = 555; id <= 569; ++id)
         EXPECT_FALSE(TrayIconPresent(host.Window(), id)) << id;
@@ -126,11 +115,11 @@ TEST(TrayEndToEnd, AWindowWhoseIconCannotBeAddedStaysVisible) {
     ASSERT_TRUE(AddTrayIcon(host.Window(), 555));
     ClickAt(target.CaptionPoint(), Button::Middle);
     PumpFor(500);
-    EXPECT_TRUE(Shown(target.Window())) << "hidden with no icon: lost to the user";
+    EXPECT_TRUE(BecomesVisible(target.Window())) << "hidden with no icon: lost to the user";
     DeleteTrayIcon(host.Window(), 555);
 
     ClickAt(target.CaptionPoint(), Button::Middle);
-    EXPECT_TRUE(Hidden(target.Window())) << "the slot was given back";
+    EXPECT_TRUE(BecomesHidden(target.Window())) << "the slot was given back";
     EXPECT_TRUE(TrayIconPresent(host.Window(), 555));
 }
 
@@ -193,7 +182,7 @@ TEST(CaptionButtonsEndToEnd, RightClicksOnMinimizeAndMaximizeActOnlyWhenSwitched
     const LONG rolledHeight = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME) + 2;
     EXPECT_TRUE(WaitUntil([&] { return WindowRegionBox(target.Window()).bottom == rolledHeight; }));
     ClickAt(minimize, Button::Right);
-    EXPECT_TRUE(Hidden(target.Window()));
+    EXPECT_TRUE(BecomesHidden(target.Window()));
     EXPECT_EQ(target.Count(SawNcRButtonDown), 2) << "the switched-on clicks were swallowed";
 }
 

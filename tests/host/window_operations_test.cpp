@@ -10,10 +10,6 @@
 
 namespace {
 
-WPARAM Low16(HWND window) {
-    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
-}
-
 class WindowOperations : public HostWindowTest {
   protected:
     void SetUp() override {

@@ -90,6 +90,14 @@ bool IsWindowGone(HWND window) {
     return !IsWindow(window);
 }
 
+bool BecomesHidden(HWND window, DWORD timeoutMs) {
+    return WaitUntil([&] { return !IsWindowVisible(window); }, timeoutMs);
+}
+
+bool BecomesVisible(HWND window, DWORD timeoutMs) {
+    return WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, timeoutMs);
+}
+
 RECT WindowRegionBox(HWND window) {
     RECT box = {};
     HRGN region = CreateRectRgn(0, 0, 0, 0);

@@ -39,6 +39,12 @@ class ChildProcess {
 HWND FindTopWindow(const char* className, const char* title);
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000);
 bool IsWindowGone(HWND window);
+bool BecomesHidden(HWND window, DWORD timeoutMs = 3000);
+bool BecomesVisible(HWND window, DWORD timeoutMs = 3000);
+// A window as the hook library hands it over: its handle's low 16 bits.
+inline WPARAM Low16(HWND window) {
+    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
+}
 // The bounding box of a window's region, in window coordinates; empty when it has none.
 RECT WindowRegionBox(HWND window);
 
