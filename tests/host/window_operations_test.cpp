@@ -167,6 +167,35 @@ TEST_F(WindowOperations, RollUpKeepsTheCaptionAndTwoRowsAndUnrollsOnTheNextReque
     EXPECT_EQ(RolledWindows.count, 3) << "a window without a caption is not rolled";
 }
 
+TEST_F(WindowOperations, TheStartButtonIsMovedPressedHiddenAndPutBack) {
+    HWND taskbar = MakeWindow("taskbar", WS_POPUP | WS_VISIBLE, {0, 600, 800, 630});
+    HWND button = CreateWindowA("BUTTON", "Start", WS_CHILD | WS_VISIBLE, 0, 0, 58, 20, taskbar,
+                                nullptr, nullptr, nullptr);
+    TaskbarWindow = taskbar;
+    StartButtonWindow = button;
+    RECT home;
+    GetWindowRect(button, &home);
+    SentMessageLog log(button);
+
+    MoveStartButtonToCursor(300, 400);
+    RECT moved;
+    GetWindowRect(button, &moved);
+    EXPECT_EQ(moved.left, 300);
+    EXPECT_EQ(moved.top, 380) << "the corner stands 20 pixels above the cursor";
+    EXPECT_EQ(moved.right - moved.left, 58);
+
+    PressStartButton();
+    EXPECT_FALSE(IsWindowVisible(button));
+    EXPECT_EQ(log.Take(WM_LBUTTONDOWN).size(), 1u);
+
+    RestoreStartButton();
+    RECT back;
+    GetWindowRect(button, &back);
+    EXPECT_TRUE(EqualRect(&back, &home));
+    EXPECT_TRUE(IsWindowVisible(button));
+    EXPECT_EQ(log.Take(WM_LBUTTONDOWN).size(), 1u);
+}
+
 TEST_F(WindowOperations, TopmostTogglesBothWays) {
     HWND window = MakeWindow("nail me");
     ToggleTopmost(window);
