@@ -63,6 +63,5 @@ void FreeCustomWindowTable();
 void SaveSettingsValues(const SettingsRecord& values);
 void SaveIndicatorPos(HWND indicator);
 
-// Who asked for the settings to be applied; each adds its own tail.
-enum class ApplyCaller { StartUp, SettingsDialog, TrayFeatureCommand, ReloadMessage };
-void ApplySettings(ApplyCaller caller);
+// Reloads the settings and hands them to the hook library.
+void ApplySettings();

@@ -168,7 +168,7 @@ void SaveIndicatorPos(HWND indicator) {
     WriteDwordValue(key.Handle(), "PosY", frame.top);
 }
 
-void ApplySettings(ApplyCaller) {
+void ApplySettings() {
     LoadSettings(); // rebuilds the per-application table as well
     PushSwitchesToHook();
     TellHookCustWin(CustomWindowTable);

@@ -32,7 +32,7 @@ LRESULT OnCreate(HWND window) {
     RetirePreviousVersions();
     CreateRolledWindows();
     Suspended = 0;
-    ApplySettings(ApplyCaller::StartUp);
+    ApplySettings();
     RegisterHotKeys(window);
     if (!StartTimerOrShutdown(window, IndicatorTimer, 100)) return 0;
     if (!StartTimerOrShutdown(window, InstallHookTimer, 100)) return 0;

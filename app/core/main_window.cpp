@@ -50,7 +50,7 @@ extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam
     case UM_ROLL_WINDOW: ToggleRollUp(window, message, wParam, lParam); return 0;
     case UM_RUN_CAPTION_COMMAND: RunFile(Settings.RunCommand); return 0;
     case UM_TRAY_WINDOW: SendWindowToTray(window, message, wParam, lParam); return 0;
-    case UM_RELOAD_SETTINGS: ApplySettings(ApplyCaller::ReloadMessage); return 0;
+    case UM_RELOAD_SETTINGS: ApplySettings(); return 0;
     case UM_SCROLL_WINDOW: StartScroll(window, wParam); return 0;
     case UM_COPY_PASTE: CopyPaste(); return 0;
     case UM_RUN_BODY_COMMAND: RunFile(Settings.RunBodyCommand); return 0;

@@ -1,5 +1,6 @@
-// Sending windows to the tray and back, rolling them up, nailing them on top: the host's
-// operations called inside the test process on real windows and the real notification area.
+// What the end-to-end tests cannot see from outside: the tray slots' records, the roll-up list,
+// the Start button's steps and topmost, with the host's operations called inside the test
+// process on real windows and the real notification area.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,9 +20,6 @@ class WindowOperations : public HostWindowTest {
     }
     void Tray(HWND window) { SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0); }
     void Roll(HWND window) { SendMessageA(MainWindow, UM_ROLL_WINDOW, Low16(window), 0); }
-    void IconEvent(UINT id, UINT mouseMessage) {
-        SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, id, mouseMessage);
-    }
     int SlotOf(HWND window) {
         for (int i = 0; i < TraySlotCount; ++i)
             if (SameWindow(TrayedWindows[i].window, window) && TrayedWindows[i].icon.uID) return i;
@@ -52,80 +50,6 @@ TEST_F(WindowOperations, TrayHidesTheWindowBehindAnIconWithItsTitleAndPicture) {
     ASSERT_EQ(SlotOf(withIcon), 1);
     EXPECT_EQ(TrayedWindows[1].icon.hIcon, own);
     EXPECT_EQ(TrayedWindows[1].icon.uID, 556u);
-}
-
-TEST_F(WindowOperations, OnlyALeftPressOnTheIconBringsTheWindowBack) {
-    HWND window = MakeWindow("restore me");
-    Tray(window);
-    ASSERT_EQ(SlotOf(window), 0);
-    for (UINT other : {WM_RBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_RBUTTONUP, WM_LBUTTONDBLCLK})
-        IconEvent(555, other);
-    IconEvent(556, WM_LBUTTONDOWN); // not its icon
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(SlotOf(window), 0);
-
-    IconEvent(555, WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
-    EXPECT_EQ(TrayedWindows[0].icon.uID, 0u);
-    EXPECT_EQ(TrayedWindows[0].window, nullptr);
-    EXPECT_FALSE(TrayIconPresent(MainWindow, 555));
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
-}
-
-TEST_F(WindowOperations, FifteenSlotsAndTheLowestFreeOneWins) {
-    HWND windows[16];
-    for (int i = 0; i < 16; ++i) {
-        windows[i] = MakeWindow(("window " + std::to_string(i)).c_str());
-        Tray(windows[i]);
-    }
-    for (int i = 0; i < 15; ++i)
-        EXPECT_EQ(SlotOf(windows[i]), i);
-    EXPECT_EQ(SlotOf(windows[15]), -1);
-    EXPECT_TRUE(IsWindowVisible(windows[15])) << "the sixteenth stays";
-    EXPECT_TRUE(TrayIconPresent(MainWindow, 569));
-
-    IconEvent(555 + 3, WM_LBUTTONDOWN);
-    IconEvent(555 + 9, WM_LBUTTONDOWN);
-    Tray(windows[15]);
-    EXPECT_EQ(SlotOf(windows[15]), 3);
-    Tray(windows[3]);
-    EXPECT_EQ(SlotOf(windows[3]), 9);
-}
-
-TEST_F(WindowOperations, TheTaskbarAndWindowsWithoutACaptionAreRefused) {
-    ASSERT_NE(TaskbarWindow, nullptr);
-    Tray(TaskbarWindow);
-    Tray(StartButtonWindow);
-    HWND bare = MakeWindow("bare", WS_POPUP | WS_VISIBLE);
-    Tray(bare);
-    HWND thin = MakeWindow("thin", WS_POPUP | WS_BORDER | WS_VISIBLE);
-    Tray(thin);
-    for (const TrayedWindow& slot : TrayedWindows)
-        EXPECT_EQ(slot.icon.uID, 0u);
-    EXPECT_TRUE(IsWindowVisible(TaskbarWindow));
-    EXPECT_TRUE(IsWindowVisible(bare));
-    EXPECT_TRUE(IsWindowVisible(thin));
-}
-
-TEST_F(WindowOperations, AWindowWhoseIconCannotBeAddedIsGivenBack) {
-    // The icon id the first slot would take is already in use: the shell refuses NIM_ADD.
-    NOTIFYICONDATAA taken = {};
-    taken.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    taken.hWnd = MainWindow;
-    taken.uID = 555;
-    taken.uFlags = NIF_ICON;
-    taken.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &taken));
-
-    HWND window = MakeWindow("not lost");
-    Tray(window);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }));
-    EXPECT_EQ(SlotOf(window), -1) << "the slot is free again";
-    Shell_NotifyIconA(NIM_DELETE, &taken);
-
-    Tray(window);
-    EXPECT_EQ(SlotOf(window), 0);
-    EXPECT_FALSE(IsWindowVisible(window));
 }
 
 TEST_F(WindowOperations, RollUpKeepsTheCaptionAndTwoRowsAndUnrollsOnTheNextRequest) {
@@ -202,24 +126,6 @@ TEST_F(WindowOperations, TopmostTogglesBothWays) {
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
     ToggleTopmost(window);
     EXPECT_FALSE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
-}
-
-TEST_F(WindowOperations, ShutdownGivesBackEveryHiddenAndRolledWindow) {
-    HWND first = MakeWindow("first"), second = MakeWindow("second"), rolled = MakeWindow("rolled");
-    Tray(first);
-    Tray(second);
-    Roll(rolled);
-    ASSERT_FALSE(IsWindowVisible(first));
-    ASSERT_FALSE(IsWindowVisible(second));
-    HWND host = MainWindow;
-    DestroyHost();
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(first) && IsWindowVisible(second); }));
-    EXPECT_FALSE(TrayIconPresent(host, 555));
-    EXPECT_FALSE(TrayIconPresent(host, 556));
-    EXPECT_EQ(WindowRegionBox(rolled).bottom, 2 * GetSystemMetrics(SM_CYSCREEN))
-        << "left rolled up";
-    for (const TrayedWindow& slot : TrayedWindows)
-        EXPECT_EQ(slot.icon.uID, 0u);
 }
 
 } // namespace
