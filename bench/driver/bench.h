@@ -88,7 +88,7 @@ class BenchTarget {
 
   private:
     ChildProcess process_;
-    HANDLE mapping_ = nullptr;
+    SharedView view_;
     BenchTargetLog* log_ = nullptr;
 };
 

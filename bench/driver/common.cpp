@@ -143,26 +143,16 @@ bool BenchTarget::Start(RECT frame) {
     wsprintfA(command, "\"%s\" %ld %ld %ld %ld", BinPath("q99bench_target.exe").c_str(), frame.left,
               frame.top, frame.right - frame.left, frame.bottom - frame.top);
     if (!process_.Start(command)) return false;
-    WaitUntil(
-        [&] {
-            return (mapping_ = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, BenchTargetLogName)) !=
-                   nullptr;
-        },
-        10000);
-    if (!mapping_) return false;
-    log_ = static_cast<BenchTargetLog*>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    return log_ && WaitUntil([&] { return log_->ready == 1; }, 10000) &&
-           TakesMouseAt(ClientPoint());
+    log_ = static_cast<BenchTargetLog*>(view_.Open(BenchTargetLogName, FILE_MAP_ALL_ACCESS));
+    return log_ && TakesMouseAt(ClientPoint());
 }
 
 void BenchTarget::Close() {
     if (HWND window = Window()) PostMessageA(window, WM_CLOSE, 0, 0);
     process_.WaitExit(3000);
     process_.Kill();
-    if (log_) UnmapViewOfFile(log_);
-    if (mapping_) CloseHandle(mapping_);
+    view_.Close();
     log_ = nullptr;
-    mapping_ = nullptr;
 }
 
 HWND BenchTarget::Window() const {

@@ -76,18 +76,10 @@ void ChildProcess::Kill() {
     info_ = {};
 }
 
-HWND FindTopWindow(const char* className, const char* title) {
-    return FindWindowA(className, title);
-}
-
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs) {
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindWindowA(className, title)) != nullptr; }, timeoutMs);
     return found;
-}
-
-bool IsWindowGone(HWND window) {
-    return !IsWindow(window);
 }
 
 bool BecomesHidden(HWND window, DWORD timeoutMs) {
@@ -207,6 +199,24 @@ HeldKey::~HeldKey() {
     WaitUntil([&] { return (GetAsyncKeyState(key_) & 0x8000) == 0; }, 2000);
 }
 
+void* SharedView::Open(const char* name, DWORD access, DWORD timeoutMs) {
+    Close();
+    WaitUntil([&] { return (mapping_ = OpenFileMappingA(access, FALSE, name)) != nullptr; },
+              timeoutMs);
+    if (!mapping_) return nullptr;
+    view_ = MapViewOfFile(mapping_, access, 0, 0, 0);
+    auto* ready = static_cast<volatile LONG*>(view_);
+    if (!view_ || !WaitUntil([&] { return *ready == 1; }, timeoutMs)) return nullptr;
+    return view_;
+}
+
+void SharedView::Close() {
+    if (view_) UnmapViewOfFile(view_);
+    if (mapping_) CloseHandle(mapping_);
+    view_ = nullptr;
+    mapping_ = nullptr;
+}
+
 TargetProgram::~TargetProgram() {
     Close();
 }
@@ -219,15 +229,8 @@ bool TargetProgram::Start(const std::string& name, RECT frame, const std::string
     if (!process_.Start(command)) return false;
     char mappingName[128];
     TargetLogName(mappingName, sizeof mappingName, name.c_str());
-    WaitUntil(
-        [&] {
-            mapping_ = OpenFileMappingA(FILE_MAP_READ, FALSE, mappingName);
-            return mapping_ != nullptr;
-        },
-        10000);
-    if (!mapping_) return false;
-    log_ = static_cast<TargetLog*>(MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, 0));
-    return log_ && WaitUntil([&] { return log_->ready == 1; }, 10000) && TakesMouseInput();
+    log_ = static_cast<TargetLog*>(view_.Open(mappingName, FILE_MAP_READ));
+    return log_ && TakesMouseInput();
 }
 
 bool TargetProgram::TakesMouseInput() {
@@ -245,10 +248,8 @@ void TargetProgram::Close() {
     if (HWND window = Window()) PostMessageA(window, WM_CLOSE, 0, 0);
     process_.WaitExit(3000);
     process_.Kill();
-    if (log_) UnmapViewOfFile(log_);
-    if (mapping_) CloseHandle(mapping_);
+    view_.Close();
     log_ = nullptr;
-    mapping_ = nullptr;
 }
 
 HWND TargetProgram::Window() const {

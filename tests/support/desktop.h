@@ -29,16 +29,13 @@ class ChildProcess {
     DWORD WaitExit(DWORD timeoutMs);
     bool Running() const;
     void Kill();
-    DWORD Id() const { return info_.dwProcessId; }
     HANDLE Handle() const { return info_.hProcess; }
 
   private:
     PROCESS_INFORMATION info_ = {};
 };
 
-HWND FindTopWindow(const char* className, const char* title);
 HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000);
-bool IsWindowGone(HWND window);
 bool BecomesHidden(HWND window, DWORD timeoutMs = 3000);
 bool BecomesVisible(HWND window, DWORD timeoutMs = 3000);
 // A window as the hook library hands it over: its handle's low 16 bits.
@@ -71,6 +68,23 @@ class HeldKey {
 };
 void SendKey(WORD key, bool down);
 
+// The shared memory a child program creates to report to the test: waited for, mapped, and
+// released. Its first word is set to 1 once the child is ready.
+class SharedView {
+  public:
+    SharedView() = default;
+    ~SharedView() { Close(); }
+    SharedView(const SharedView&) = delete;
+    SharedView& operator=(const SharedView&) = delete;
+
+    void* Open(const char* name, DWORD access, DWORD timeoutMs = 10000);
+    void Close();
+
+  private:
+    HANDLE mapping_ = nullptr;
+    void* view_ = nullptr;
+};
+
 // The test target program: a captioned window with a bare left half and an edit control on
 // the right, counting the mouse messages it receives.
 class TargetProgram {
@@ -98,6 +112,6 @@ class TargetProgram {
 
   private:
     ChildProcess process_;
-    HANDLE mapping_ = nullptr;
+    SharedView view_;
     TargetLog* log_ = nullptr;
 };
