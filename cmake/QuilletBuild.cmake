@@ -14,10 +14,14 @@ function(quillet_warnings target)
     endif()
 endfunction()
 
+# The headers offer only what Windows 95 and NT 4.0 have, so that nothing newer is called by
+# accident. Code that shares the product's records (the tests) must see the same structures.
+set(QUILLET_PLATFORM WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0300)
+
 # Product code: no exceptions, no RTTI, no runtime DLLs to ship.
 function(quillet_product target)
     quillet_warnings(${target})
-    target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX)
+    target_compile_definitions(${target} PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX ${QUILLET_PLATFORM})
     if(MSVC)
         target_compile_options(${target} PRIVATE /GR- /EHs-c-)
     else()

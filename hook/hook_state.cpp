@@ -1,7 +1,7 @@
 // The shared record, the per-process words, the library's entry point and its exports other
 // than the hook procedure. No C runtime is linked: nothing here may need one.
 #define QUILLET99HOOK_BUILD
-#include "hook_state.h"
+#include "hook/hook_state.h"
 
 // The first program to map the library sees this image.
 #if defined(_MSC_VER)

@@ -1,7 +1,7 @@
 // State of the hook library: the shared record and this process's own words.
 #pragma once
 
-#include "quillet99hook.h"
+#include "hook/quillet99hook.h"
 
 extern HookSharedRecord HookShared;
 

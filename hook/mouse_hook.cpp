@@ -2,9 +2,9 @@
 // message: it must never block, never read outside its own bounds, and pass everything that
 // is not a button press or release straight on.
 #define QUILLET99HOOK_BUILD
-#include "hook_state.h"
-#include "host_messages.h"
-#include "top_level_window.h"
+#include "hook/hook_state.h"
+#include "hook/host_messages.h"
+#include "hook/top_level_window.h"
 
 namespace {
 

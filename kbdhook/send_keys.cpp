@@ -1,7 +1,7 @@
 // Turns a key string into keyboard input. Runs without a C runtime, so everything is on the
 // stack and bounded.
 #define KBDHOOK_BUILD
-#include "kbdhook.h"
+#include "kbdhook/kbdhook.h"
 
 namespace {
 

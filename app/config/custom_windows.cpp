@@ -1,6 +1,8 @@
-// The per-application table: one subkey of the Windows key per window class.
-#include "config_globals.h"
-#include "registry_value.h"
+#include "config/custom_windows.h"
+
+#include "config/registry_keys.h"
+#include "config/registry_value.h"
+#include "config/settings.h"
 
 CustomWindowEntry* CustomWindowTable;
 int CustomWindowCount;

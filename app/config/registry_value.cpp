@@ -1,4 +1,4 @@
-#include "registry_value.h"
+#include "config/registry_value.h"
 
 bool RegistryKey::Create(HKEY root, const char* path, REGSAM access, bool* created, DWORD options) {
     Close();

@@ -1,8 +1,7 @@
-// The copy/paste feature: Ctrl+C or Ctrl+V typed into the focused window by KBDHOOK.
-#include "core_globals.h"
+#include "core/copy_paste.h"
 
-#include "config_globals.h"
-#include "kbdhook.h"
+#include "config/settings.h"
+#include "kbdhook/kbdhook.h"
 
 void CopyPaste() {
     bool control = (GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0;

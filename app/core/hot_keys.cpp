@@ -1,8 +1,7 @@
-// Ctrl+Alt+M, Ctrl+Alt+C and Ctrl+Alt+R, and F1 to F3 while the main window has the focus.
-#include "core_globals.h"
+#include "core/hot_keys.h"
 
-#include "config_globals.h"
-#include "host_messages.h"
+#include "config/settings.h"
+#include "hook/host_messages.h"
 
 static void RegisterLetter(HWND window, WPARAM id, char letter) {
     // The whole VkKeyScanA result, as the key.

@@ -1,13 +1,19 @@
-// Start-up and shutdown of the hidden main window.
-#include "core_globals.h"
-#include "previous_versions.h"
+#include "core/lifecycle.h"
 
-#include "config_globals.h"
-#include "features_globals.h"
-#include "window_journal.h"
-#include "quillet99hook.h"
+#include "config/custom_windows.h"
+#include "config/settings.h"
+#include "core/hot_keys.h"
+#include "core/main_window.h"
+#include "core/previous_versions.h"
+#include "core/timers.h"
+#include "features/roll_up.h"
+#include "features/taskbar.h"
+#include "features/tray_windows.h"
+#include "features/window_journal.h"
+#include "hook/quillet99hook.h"
 
 int Suspended;
+UINT TaskbarCreatedMessage;
 
 static bool ShutdownDone;
 
@@ -21,8 +27,6 @@ static void WarnWithoutMiddleButton(HWND window) {
                 "the Scroll Lock light is \"ON\".",
                 MainWindowTitle, MB_ICONWARNING | MB_OK);
 }
-
-UINT TaskbarCreatedMessage;
 
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
@@ -45,7 +49,6 @@ LRESULT OnClose(HWND window) {
     return 0;
 }
 
-// WM_DESTROY, and the way out whenever a timer cannot be started or stopped.
 void Shutdown() {
     if (ShutdownDone) return;
     ShutdownDone = true;
@@ -57,4 +60,14 @@ void Shutdown() {
     RestoreAllTrayedWindows();
     ClearWindowJournal();
     PostQuitMessage(0);
+}
+
+void OnInstallHookTimer(HWND window) {
+    if (!StopOneShot(window, InstallHookTimer)) return;
+    FindStartButton();
+    InstallMouseHook(MainWindow);
+}
+
+void OnTaskbarCreated(HWND) {
+    AddTrayedWindowIconsAgain();
 }

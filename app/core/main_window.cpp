@@ -1,11 +1,19 @@
-// The hidden main window. Its procedure is the host's switchboard: every request of the hook
-// library, the shell, the hot keys and the timers arrives here and goes to the operation that
-// owns it.
-#include "core_globals.h"
+// Every request of the hook library, the shell, the hot keys and the timers arrives here and
+// goes to the operation that owns it.
+#include "core/main_window.h"
 
-#include "config_globals.h"
-#include "features_globals.h"
-#include "host_messages.h"
+#include "config/settings.h"
+#include "core/copy_paste.h"
+#include "core/hot_keys.h"
+#include "core/lifecycle.h"
+#include "core/run_file.h"
+#include "core/scroll_mode.h"
+#include "core/timers.h"
+#include "features/roll_up.h"
+#include "features/start_menu.h"
+#include "features/tray_windows.h"
+#include "hook/host_messages.h"
+#include "resources/resource_ids.h"
 
 HINSTANCE AppInstance;
 HWND MainWindow;
@@ -15,7 +23,7 @@ bool RegisterMainClass(HINSTANCE instance) {
     wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = MainWndProc;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "QUILLET96");
+    wc.hIcon = LoadIconA(instance, IDI_QUILLET96);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_MENUTEXT + 1);
     wc.lpszClassName = MainClassName;
     return RegisterClassA(&wc) != 0;
@@ -35,7 +43,7 @@ bool CreateMainWindow(HINSTANCE instance) {
 
 extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == TaskbarCreatedMessage && message != 0) {
-        AddTrayedWindowIconsAgain();
+        OnTaskbarCreated(window);
         return 0;
     }
     switch (message) {

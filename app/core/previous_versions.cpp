@@ -1,4 +1,4 @@
-#include "previous_versions.h"
+#include "core/previous_versions.h"
 
 #include <windows.h>
 

@@ -1,8 +1,6 @@
-// The caption and body "run" features: a program, or a document or folder through its
-// associated program.
-#include "core_globals.h"
+#include "core/run_file.h"
 
-#include "config_globals.h"
+#include "config/settings.h"
 
 #include <shellapi.h>
 

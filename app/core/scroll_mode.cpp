@@ -1,9 +1,7 @@
-// Scroll-window mode: while the feature button is held, the clicked window scrolls a line at a
-// time, up in the upper half of its client area and down in the lower half.
-#include "core_globals.h"
+#include "core/scroll_mode.h"
 
-#include "foreign_window.h"
-#include "host_messages.h"
+#include "features/foreign_window.h"
+#include "hook/host_messages.h"
 
 HWND ScrollTarget;
 
@@ -39,7 +37,7 @@ void StartScroll(HWND mainWindow, WPARAM wParam) {
     SetTimer(mainWindow, ScrollTimer, 100, nullptr);
 }
 
-void ScrollOneLine() {
+void OnScrollTimer(HWND) {
     ScrollAtCursor(ScrollTarget, false);
 }
 

@@ -1,8 +1,8 @@
-// WM_TIMER of the main window.
-#include "core_globals.h"
+#include "core/timers.h"
 
-#include "features_globals.h"
-#include "quillet99hook.h"
+#include "core/lifecycle.h"
+#include "core/scroll_mode.h"
+#include "features/start_menu.h"
 
 bool StartTimerOrShutdown(HWND window, UINT_PTR id, UINT milliseconds) {
     if (SetTimer(window, id, milliseconds, nullptr)) return true;
@@ -10,8 +10,7 @@ bool StartTimerOrShutdown(HWND window, UINT_PTR id, UINT milliseconds) {
     return false;
 }
 
-// One-shot timers stop themselves first.
-static bool StopOneShot(HWND window, UINT_PTR id) {
+bool StopOneShot(HWND window, UINT_PTR id) {
     if (KillTimer(window, id)) return true;
     Shutdown();
     return false;
@@ -19,29 +18,11 @@ static bool StopOneShot(HWND window, UINT_PTR id) {
 
 LRESULT OnTimer(HWND window, UINT_PTR id) {
     switch (id) {
-    case InstallHookTimer:
-        if (!StopOneShot(window, id)) break;
-        FindStartButton();
-        InstallMouseHook(MainWindow);
-        break;
-    case TrayMenuTimer: StopOneShot(window, id); break;
+    case InstallHookTimer: OnInstallHookTimer(window); break;
     case StartMenuTimer:
-        if (!StopOneShot(window, id)) break;
-        SetCapture(window);
-        GetCursorPos(&StartMenuPoint);
-        MoveStartButtonToCursor(StartMenuPoint.x, StartMenuPoint.y);
-        StartTimerOrShutdown(window, PressStartTimer, 100);
-        break;
     case PressStartTimer:
-        if (!StopOneShot(window, id)) break;
-        PressStartButton();
-        StartTimerOrShutdown(window, RestoreStartTimer, 100);
-        break;
-    case RestoreStartTimer:
-        if (!StopOneShot(window, id)) break;
-        RestoreStartButton();
-        break;
-    case ScrollTimer: ScrollOneLine(); break;
+    case RestoreStartTimer: OnStartMenuTimer(window, id); break;
+    case ScrollTimer: OnScrollTimer(window); break;
     default: break;
     }
     return 0;

@@ -1,5 +1,5 @@
 // Program entry: one copy only, a hidden main window and a plain message loop.
-#include "core_globals.h"
+#include "core/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int) {
     if (FindWindowA(MainClassName, MainWindowTitle)) return 0;

@@ -1,8 +1,7 @@
-// Rolling a window up to its title bar with a window region, and down again.
-#include "features_globals.h"
+#include "features/roll_up.h"
 
-#include "host_messages.h"
-#include "window_journal.h"
+#include "features/window_journal.h"
+#include "hook/host_messages.h"
 
 RolledWindowList RolledWindows;
 

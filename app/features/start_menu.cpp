@@ -1,11 +1,10 @@
-// The Start menu under the cursor: the taskbar's own Start button is moved under the cursor,
-// pressed there, and put back (timers 7, 8 and 9 space the steps).
-#include "features_globals.h"
-#include "foreign_window.h"
+#include "features/start_menu.h"
 
-#include "core_globals.h"
-#include "host_messages.h"
-#include "top_level_window.h"
+#include "core/timers.h"
+#include "features/foreign_window.h"
+#include "features/taskbar.h"
+#include "hook/host_messages.h"
+#include "hook/top_level_window.h"
 
 RECT StartButtonRect;
 POINT StartMenuPoint;
@@ -39,4 +38,21 @@ void RestoreStartButton() {
     SendToWindow(StartButtonWindow, WM_LBUTTONDOWN, 0, 0);
     MoveStartButtonTo({StartButtonRect.left, StartButtonRect.top});
     ShowWindow(StartButtonWindow, SW_SHOWNOACTIVATE);
+}
+
+void OnStartMenuTimer(HWND mainWindow, UINT_PTR id) {
+    if (!StopOneShot(mainWindow, id)) return;
+    switch (id) {
+    case StartMenuTimer:
+        SetCapture(mainWindow);
+        GetCursorPos(&StartMenuPoint);
+        MoveStartButtonToCursor(StartMenuPoint.x, StartMenuPoint.y);
+        StartTimerOrShutdown(mainWindow, PressStartTimer, 100);
+        break;
+    case PressStartTimer:
+        PressStartButton();
+        StartTimerOrShutdown(mainWindow, RestoreStartTimer, 100);
+        break;
+    default: RestoreStartButton(); break;
+    }
 }

@@ -1,5 +1,4 @@
-// The shell's taskbar and its Start button, found once after start-up.
-#include "features_globals.h"
+#include "features/taskbar.h"
 
 HWND TaskbarWindow;
 HWND StartButtonWindow;

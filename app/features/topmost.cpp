@@ -1,5 +1,4 @@
-// "Nail Window": a window above all normal windows, or back among them.
-#include "features_globals.h"
+#include "features/topmost.h"
 
 void ToggleTopmost(HWND window) {
     LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);

@@ -1,25 +1,15 @@
-// Windows sent to the notification area: each hidden behind a tray icon of its own until a
-// left press on the icon brings it back.
-#include "features_globals.h"
-#include "foreign_window.h"
+#include "features/tray_windows.h"
 
-#include "host_messages.h"
-#include "top_level_window.h"
-#include "window_journal.h"
-
-#include <shellapi.h>
+#include "features/foreign_window.h"
+#include "features/notify_icons.h"
+#include "features/taskbar.h"
+#include "features/window_journal.h"
+#include "hook/host_messages.h"
+#include "hook/top_level_window.h"
 
 std::array<TrayedWindow, TraySlotCount> TrayedWindows;
 
 namespace {
-
-NOTIFYICONDATAA IconRecord(HWND mainWindow, UINT id) {
-    NOTIFYICONDATAA icon = {};
-    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    icon.hWnd = mainWindow;
-    icon.uID = id;
-    return icon;
-}
 
 // The window's own small or large icon, its class's, or the exclamation mark.
 HICON IconOf(HWND window) {
@@ -41,8 +31,7 @@ void FreeSlot(TrayedWindow& slot) {
 void GiveBack(TrayedWindow& slot) {
     ShowForeignWindow(slot.window, SW_SHOW);
     SetForegroundWindow(slot.window);
-    NOTIFYICONDATAA icon = IconRecord(slot.icon.hWnd, slot.icon.uID);
-    Shell_NotifyIconA(NIM_DELETE, &icon);
+    DeleteNotifyIcon(slot.icon.hWnd, slot.icon.uID);
     ForgetHiddenWindow(slot.icon.uID);
     FreeSlot(slot);
 }
@@ -60,7 +49,7 @@ void SendWindowToTray(HWND mainWindow, UINT, WPARAM wParam, LPARAM) {
     if (number == TraySlotCount) return;
 
     TrayedWindow& slot = TrayedWindows[number];
-    slot.icon = IconRecord(mainWindow, FirstTrayedIconId + number);
+    slot.icon = NotifyIconRecord(mainWindow, FirstTrayedIconId + number);
     slot.icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     slot.icon.uCallbackMessage = UM_TRAYED_WINDOW_ICON;
     slot.icon.hIcon = IconOf(window);
@@ -69,7 +58,7 @@ void SendWindowToTray(HWND mainWindow, UINT, WPARAM wParam, LPARAM) {
 
     ShowForeignWindow(window, SW_HIDE);
     // Without its icon the window would be lost to the user.
-    if (!Shell_NotifyIconA(NIM_ADD, &slot.icon)) {
+    if (!AddNotifyIcon(slot.icon)) {
         ShowForeignWindow(window, SW_SHOW);
         FreeSlot(slot);
         return;
@@ -89,8 +78,7 @@ void RestoreTrayedWindow(WPARAM wParam, LPARAM lParam) {
 void AddTrayedWindowIconsAgain() {
     for (TrayedWindow& slot : TrayedWindows) {
         if (slot.icon.uID == 0) continue;
-        // A shell that kept the icon takes it as a change instead.
-        if (!Shell_NotifyIconA(NIM_ADD, &slot.icon)) Shell_NotifyIconA(NIM_MODIFY, &slot.icon);
+        AddNotifyIconAgain(slot.icon);
     }
 }
 

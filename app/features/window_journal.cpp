@@ -1,10 +1,10 @@
-#include "window_journal.h"
+#include "features/window_journal.h"
 
-#include "features_globals.h"
-#include "foreign_window.h"
-#include "registry_value.h"
-
-#include <shellapi.h>
+#include "config/registry_keys.h"
+#include "config/registry_value.h"
+#include "features/foreign_window.h"
+#include "features/notify_icons.h"
+#include "features/roll_up.h"
 
 namespace {
 
@@ -56,11 +56,7 @@ void GiveBackRecorded(const JournalRecord& stored, HWND oldHost) {
     record.className[sizeof record.className - 1] = 0;
     HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record.window));
     if (record.kind == JournalHidden) {
-        NOTIFYICONDATAA icon = {};
-        icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-        icon.hWnd = oldHost;
-        icon.uID = record.iconId;
-        Shell_NotifyIconA(NIM_DELETE, &icon);
+        DeleteNotifyIcon(oldHost, record.iconId);
         if (StillTheSame(window, record)) ShowForeignWindow(window, SW_SHOW);
     } else if (record.kind == JournalRolled && StillTheSame(window, record)) {
         UnrollWindow(window);

@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-constexpr char JournalKey[] = "Software\\Brantle Software\\Quillet 99\\Journal";
-
 enum JournalKind : DWORD { JournalHidden = 1, JournalRolled = 2 };
 
 // One value of the Journal key. The window's process and class make sure that a handle that

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "host_messages.h"
+#include "hook/host_messages.h"
 #include "host_process.h"
 #include "tray.h"
 

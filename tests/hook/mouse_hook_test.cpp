@@ -9,7 +9,7 @@
 
 #include "desktop.h"
 #include "hook_library.h"
-#include "host_messages.h"
+#include "hook/host_messages.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "clipboard.h"
 #include "desktop.h"
-#include "host_messages.h"
+#include "hook/host_messages.h"
 #include "host_process.h"
 #include "registry.h"
 

@@ -5,7 +5,7 @@
 
 #include "desktop.h"
 #include "host_process.h"
-#include "host_messages.h"
+#include "hook/host_messages.h"
 #include "registry.h"
 
 namespace {

@@ -2,7 +2,11 @@
 
 #include <shellapi.h>
 
-#include "features_globals.h"
+#include "features/roll_up.h"
+#include "features/start_menu.h"
+#include "features/taskbar.h"
+#include "features/topmost.h"
+#include "features/tray_windows.h"
 
 namespace {
 

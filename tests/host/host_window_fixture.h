@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core_globals.h"
+#include "core/main_window.h"
+#include "core/scroll_mode.h"
+#include "core/lifecycle.h"
 #include "desktop.h"
 #include "registry.h"
 #include "tray.h"

@@ -4,10 +4,15 @@
 
 #include <cstring>
 
-#include "config_globals.h"
-#include "features_globals.h"
+#include "config/custom_windows.h"
+#include "config/settings.h"
+#include "features/roll_up.h"
+#include "features/start_menu.h"
+#include "features/taskbar.h"
+#include "features/topmost.h"
+#include "features/tray_windows.h"
 #include "hook_library.h"
-#include "host_messages.h"
+#include "hook/host_messages.h"
 #include "host_window_fixture.h"
 
 namespace {

@@ -8,11 +8,12 @@
 #include <vector>
 
 #include "desktop.h"
-#include "host_messages.h"
+#include "hook/host_messages.h"
 #include "host_process.h"
 #include "registry.h"
 #include "tray.h"
-#include "window_journal.h"
+#include "features/window_journal.h"
+#include "config/registry_keys.h"
 
 namespace {
 

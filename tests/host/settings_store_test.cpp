@@ -4,11 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "config_globals.h"
+#include "config/custom_windows.h"
+#include "config/settings.h"
 #include "host_window_fixture.h"
-#include "quillet99hook.h"
+#include "hook/quillet99hook.h"
 #include "registry.h"
-#include "registry_value.h"
+#include "config/registry_value.h"
 
 namespace {
 

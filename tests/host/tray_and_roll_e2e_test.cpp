@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "desktop.h"
-#include "host_messages.h"
+#include "hook/host_messages.h"
 #include "host_process.h"
 #include "registry.h"
 #include "tray.h"

@@ -5,8 +5,12 @@
 
 #include <string>
 
-#include "features_globals.h"
-#include "host_messages.h"
+#include "features/roll_up.h"
+#include "features/start_menu.h"
+#include "features/taskbar.h"
+#include "features/topmost.h"
+#include "features/tray_windows.h"
+#include "hook/host_messages.h"
 #include "host_window_fixture.h"
 
 namespace {

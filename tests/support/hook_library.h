@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "quillet99hook.h"
+#include "hook/quillet99hook.h"
 
 struct HookLibrary {
     HMODULE module = nullptr;

@@ -1,9 +1,10 @@
-// The Settings key: first-run defaults, loading, saving, and applying a reload everywhere.
-#include "config_globals.h"
-#include "registry_value.h"
+#include "config/settings.h"
 
-#include "host_messages.h"
-#include "quillet99hook.h"
+#include "config/custom_windows.h"
+#include "config/registry_keys.h"
+#include "config/registry_value.h"
+#include "hook/host_messages.h"
+#include "hook/quillet99hook.h"
 
 SettingsRecord Settings;
 

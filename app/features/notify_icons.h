@@ -1,0 +1,16 @@
+// The notification area. Every icon this program shows there, its own and those of the windows
+// it hides, is added and removed through here.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+constexpr UINT FirstTrayedIconId = 555;
+
+// An icon's record in its 88-byte form, which every shell since Windows 95 reads.
+NOTIFYICONDATAA NotifyIconRecord(HWND owner, UINT id);
+// False when the shell refuses the icon.
+bool AddNotifyIcon(const NOTIFYICONDATAA& icon);
+// After the shell started again: added, or changed where the shell kept it.
+bool AddNotifyIconAgain(const NOTIFYICONDATAA& icon);
+void DeleteNotifyIcon(HWND owner, UINT id);
