@@ -1,5 +1,5 @@
 # Quillet 99. `make run` builds and starts it; `make test` installs, builds and runs every test.
-.PHONY: all deps build test run bench format clean
+.PHONY: all deps build test run stop bench mutants format clean
 
 all: build
 
@@ -17,6 +17,9 @@ run: deps
 
 bench: deps
 	@tools/bench.sh
+
+mutants: deps
+	@tools/mutants.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

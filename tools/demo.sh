@@ -22,7 +22,7 @@ DISPLAY=$(cat "$wine/display")
 
 echo "Starting Quillet 99 and a sample window in the Wine desktop on $DISPLAY"
 tools/wine-env.sh exec "$wine" "$bin/Quillet99.exe" </dev/null >/dev/null 2>&1 &
-tools/wine-env.sh exec "$wine" "$bin/q99target.exe" demo 180 140 520 340 lines:40 \
+tools/wine-env.sh exec "$wine" "$bin/q99target.exe" demo 180 140 520 340 none lines:40 \
     </dev/null >/dev/null 2>&1 &
 probe wait-window Quillet99 "Quillet 99" 20000 || { echo "Quillet 99 did not start"; exit 1; }
 probe wait-window QuilletTarget "$title" 20000 || { echo "the sample window did not open"; exit 1; }
@@ -36,11 +36,7 @@ sleep 1
 shot after
 
 state=$(probe state "$title" | tr -d '\r')
-received=$(probe target-log demo | tr -d '\r' | awk '$1 == "WM_NCMBUTTONDOWN" { print $2 }')
-echo "The sample window is now $state; it received $received middle-button press(es)."
-if [ "$received" = 0 ]; then
-    echo "Quillet 99's hook took the click: the window never saw it."
-fi
+echo "The sample window is now $state."
 [ "$state" = hidden ] && echo "Quillet 99 sent it to the tray, behind an icon of its own."
 echo "Screenshots: $out/before.png and $out/after.png"
 

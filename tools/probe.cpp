@@ -5,15 +5,12 @@
 //   q99probe caption-point TITLE             print X Y of a point on a window's caption
 //   q99probe state TITLE                     print "visible", "hidden" or "missing"
 //   q99probe close CLASS TITLE MS            post WM_CLOSE and wait for the window to go
-//   q99probe target-log NAME                 print what the target program of that name saw
 //   q99probe hold                            stay running, so that the desktop stays up
 #include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-
-#include "target_log.h"
 
 static bool Wait(HWND (*find)(const char*, const char*), const char* cls, const char* title, int ms,
                  bool present) {
@@ -26,24 +23,6 @@ static bool Wait(HWND (*find)(const char*, const char*), const char* cls, const 
 
 static HWND FindA(const char* cls, const char* title) {
     return FindWindowA(cls, title);
-}
-
-static int TargetLogReport(const char* name) {
-    char mapping[128];
-    TargetLogName(mapping, sizeof mapping, name);
-    HANDLE handle = OpenFileMappingA(FILE_MAP_READ, FALSE, mapping);
-    if (!handle) return 1;
-    auto* log = static_cast<const TargetLog*>(MapViewOfFile(handle, FILE_MAP_READ, 0, 0, 0));
-    if (!log) return 1;
-    static const char* const names[] = {"WM_NCMBUTTONDOWN", "WM_MBUTTONDOWN",    "WM_MBUTTONUP",
-                                        "WM_NCMBUTTONUP",   "WM_LBUTTONDOWN",    "WM_NCLBUTTONDOWN",
-                                        "WM_RBUTTONDOWN",   "WM_NCRBUTTONDOWN",  "WM_MOUSEMOVE",
-                                        "WM_NCMOUSEMOVE",   "WM_VSCROLL",        "WM_COPY",
-                                        "WM_MBUTTONDBLCLK", "WM_NCMBUTTONDBLCLK"};
-    static_assert(sizeof names / sizeof names[0] == TargetEventCount, "a name for each event");
-    for (int i = 0; i < TargetEventCount; ++i)
-        printf("%s %ld\n", names[i], log->counts[i]);
-    return 0;
 }
 
 int main(int argc, char** argv) {
@@ -72,7 +51,6 @@ int main(int argc, char** argv) {
         PostMessageA(window, WM_CLOSE, 0, 0);
         return Wait(FindA, argv[2], argv[3], atoi(argv[4]), false) ? 0 : 1;
     }
-    if (!strcmp(command, "target-log") && argc == 3) return TargetLogReport(argv[2]);
     if (!strcmp(command, "hold")) {
         // Wine closes a desktop whose last program has ended.
         CreateWindowA("STATIC", "Quillet desktop holder", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,

@@ -1,0 +1,318 @@
+// The hook library loaded into the test: MouseHook called with crafted events, real windows and
+// real keyboard state, posting to a window of this test so that every request can be read back.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <tuple>
+#include <random>
+
+#include "harness.h"
+
+namespace {
+
+constexpr LRESULT Swallowed = 1, PassedOn = 0; // CallNextHookEx outside a chain returns 0
+
+HWND MakeWindow(const char* className, RECT r, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
+    WNDCLASSA wc = {0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, className};
+    RegisterClassA(&wc);
+    return CreateWindowA(className, "", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                         nullptr, nullptr, nullptr, nullptr);
+}
+
+void SetScrollLock(BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SCROLL] = state;
+    SetKeyboardState(keys);
+}
+
+LPARAM Packed(LONG x, LONG y) {
+    return static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(x & 0xFFFF, y & 0xFFFF)));
+}
+
+bool MakeForeground(HWND window) {
+    SetForegroundWindow(window);
+    return WaitUntil([&] { return GetForegroundWindow() == window; });
+}
+
+using Posts = std::vector<std::tuple<UINT, WPARAM, LPARAM>>;
+
+class Hook : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        clicked = MakeWindow("QuilletHookClicked", {60, 60, 360, 300});
+        foreground = MakeWindow("QuilletHookFg", {400, 60, 700, 300});
+        s().hostWindow = host; // as if installed: a hook steps aside while no host is named
+        s().hookProc = mouseHook;
+        Defaults();
+        ASSERT_TRUE(MakeForeground(foreground));
+    }
+    void TearDown() override {
+        SetScrollLock(0);
+        DestroyWindow(clicked);
+        DestroyWindow(foreground);
+    }
+    HookSharedRecord& s() { return *lib.shared; }
+    void Switches(LONG it, LONG scroll, LONG tray, LONG roll, LONG caption, LONG body) {
+        lib.Get<decltype(ActivateIt)>("ActivateIt")(it);
+        lib.Get<decltype(ActivateScroll)>("ActivateScroll")(scroll);
+        lib.Get<decltype(ActivateRightTray)>("ActivateRightTray")(tray);
+        lib.Get<decltype(ActivateRightRoll)>("ActivateRightRoll")(roll);
+        lib.Get<decltype(ActivateCaptionFeature)>("ActivateCaptionFeature")(caption);
+        lib.Get<decltype(ActivateBodyFeature)>("ActivateBodyFeature")(body);
+    }
+    void Tell(const CustomRecords& records) {
+        lib.Get<decltype(TellHookCustWin)>("TellHookCustWin")(records.bytes.data());
+    }
+    void Defaults() {
+        Switches(1, 1, 0, 0, CAPTION_TRAY_WINDOW, BODY_SCROLL_WINDOW);
+        Tell(CustomRecords());
+    }
+    LRESULT Call(WPARAM message, UINT hitTest = HTCAPTION, POINT pt = {150, 70},
+                 HWND window = nullptr, int code = HC_ACTION) {
+        MOUSEHOOKSTRUCT event = {pt, window ? window : clicked, hitTest, 0};
+        return mouseHook(code, message, reinterpret_cast<LPARAM>(&event));
+    }
+    // What was posted to the host, or to another window of the test.
+    Posts Take(HWND to = nullptr) {
+        Posts posted;
+        for (MSG msg; PeekMessageA(&msg, to ? to : host, 0, 0, PM_REMOVE);)
+            posted.emplace_back(msg.message, msg.wParam, msg.lParam);
+        return posted;
+    }
+    // The one message posted to the host, or 0 when none or several were.
+    UINT Only() {
+        Posts posted = Take();
+        return posted.size() == 1 ? std::get<0>(posted[0]) : 0;
+    }
+    // A click whose press is swallowed, and the one message it posted.
+    UINT Click(WPARAM message = WM_NCMBUTTONDOWN, UINT hitTest = HTCAPTION) {
+        return Call(message, hitTest) == Swallowed ? Only() : 0;
+    }
+    HookLibrary lib;
+    HOOKPROC mouseHook = lib.Get<decltype(MouseHook)>("MouseHook");
+    HWND host = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
+    HWND clicked = nullptr, foreground = nullptr;
+};
+
+// One row per case: the message, where it lands, Scroll Lock, the keys held (1 Ctrl, 2 Shift),
+// the switches, and what the hook must answer and post, about the clicked window 'c', the
+// foreground window 'f' or no window '0'.
+struct Row {
+    WPARAM message;
+    UINT hitTest;
+    BYTE scrollLock, keys;
+    LONG it, scroll, tray, roll, caption, body;
+    LRESULT result;
+    UINT posted;
+    char about;
+};
+const Row Decisions[] = {
+    {WM_MOUSEMOVE, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_MBUTTONDBLCLK, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_NCMBUTTONUP, HTCAPTION, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_RBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    // Caption features, then body features; roll-up and tray inside act on the foreground.
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 0, 5, Swallowed, UM_START_MENU, 'c'},
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 2, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 4, 5, Swallowed, UM_RUN_CAPTION_COMMAND, 'c'},
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 5, 5, Swallowed, UM_WINDOW_FEATURES_MENU, 'c'},
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 6, 5, Swallowed, 0, 0},
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, -1, 5, Swallowed, 0, 0},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 0, Swallowed, UM_START_MENU, 'c'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 2, Swallowed, UM_ROLL_WINDOW, 'f'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 3, Swallowed, UM_TRAY_WINDOW, 'f'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 4, Swallowed, UM_RUN_BODY_COMMAND, 'c'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_SCROLL_WINDOW, 'c'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 6, Swallowed, UM_WINDOW_FEATURES_MENU, 'c'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 7, Swallowed, UM_COPY_PASTE, 'c'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 8, Swallowed, 0, 0},
+    {WM_MBUTTONUP, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_BUTTON_UP, 'c'},
+    // Switched off (only exactly 1 is on): presses swallowed with no action, releases passed
+    // on, Shift + middle still opens the settings. Ctrl is no key for the middle button.
+    {WM_MBUTTONUP, HTCLIENT, 0, 0, 0, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 0, 1, 0, 0, 3, 5, Swallowed, 0, 0},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 2, 1, 0, 0, 3, 5, Swallowed, 0, 0},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 2, 0, 1, 0, 0, 3, 5, Swallowed, UM_SETTINGS, '0'},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 1, 1, 1, 0, 0, 3, 7, Swallowed, UM_COPY_PASTE, 'c'},
+    // Scroll Lock mode: toggled on and not held down at this moment; Ctrl before Shift.
+    {WM_RBUTTONDOWN, HTCLIENT, 0x81, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_RBUTTONUP, HTCLIENT, 0x81, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_RBUTTONDOWN, HTCLIENT, 1, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_SCROLL_WINDOW, 'c'},
+    {WM_NCRBUTTONDOWN, HTCAPTION, 1, 0, 1, 1, 0, 0, 2, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
+    {WM_RBUTTONUP, HTCLIENT, 1, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_BUTTON_UP, 'c'},
+    {WM_NCRBUTTONUP, HTCAPTION, 1, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_BUTTON_UP, 'c'},
+    {WM_RBUTTONDOWN, HTCLIENT, 1, 1, 1, 1, 0, 0, 3, 5, Swallowed, UM_CUSTOMIZE_WINDOW, '0'},
+    {WM_RBUTTONDOWN, HTCLIENT, 1, 3, 1, 1, 0, 0, 3, 5, Swallowed, UM_CUSTOMIZE_WINDOW, '0'},
+    {WM_NCRBUTTONDOWN, HTCAPTION, 1, 2, 1, 1, 0, 0, 3, 5, Swallowed, UM_SETTINGS, '0'},
+    {WM_RBUTTONDOWN, HTCLIENT, 1, 1, 1, 0, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_RBUTTONUP, HTCLIENT, 1, 0, 1, 0, 0, 0, 3, 5, PassedOn, 0, 0},
+    // The caption buttons' shortcuts come before any Scroll Lock test.
+    {WM_NCRBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_NCRBUTTONDOWN, HTMAXBUTTON, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
+    {WM_NCRBUTTONDOWN, HTHELP, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_FAST_FOLDERS, 'c'},
+    {WM_NCRBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
+    {WM_NCRBUTTONDOWN, HTMAXBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
+    {WM_RBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, PassedOn, 0, 0},
+    {WM_NCRBUTTONDOWN, HTHELP, 1, 1, 1, 1, 0, 0, 3, 5, Swallowed, UM_FAST_FOLDERS, 'c'},
+    {WM_NCRBUTTONDOWN, HTMINBUTTON, 1, 1, 1, 1, 1, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
+};
+
+TEST_F(Hook, DecidesEachCaseOfItsTable) {
+    for (const Row& row : Decisions) {
+        SCOPED_TRACE(&row - Decisions);
+        Switches(row.it, row.scroll, row.tray, row.roll, row.caption, row.body);
+        SetScrollLock(row.scrollLock);
+        HeldKey control(row.keys & 1 ? VK_CONTROL : 0), shift(row.keys & 2 ? VK_SHIFT : 0);
+        EXPECT_EQ(Call(row.message, row.hitTest), row.result);
+        WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(foreground) : 0;
+        EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, Packed(150, 70)}} : Posts{}));
+    }
+    Defaults();
+    EXPECT_EQ(Call(WM_NCMBUTTONDOWN, HTCAPTION, {150, 70}, nullptr, -1), PassedOn);
+    EXPECT_EQ(Call(WM_NCMBUTTONDOWN, HTCAPTION, {150, 70}, nullptr, HC_NOREMOVE), Swallowed);
+    EXPECT_EQ(Only(), UM_TRAY_WINDOW);
+    // Only the low 16 bits of the handle and of each coordinate travel.
+    Call(WM_NCMBUTTONDOWN, HTCAPTION, {70000, -3}, reinterpret_cast<HWND>(0x1234ABCD));
+    EXPECT_EQ(Take(), (Posts{{UM_TRAY_WINDOW, 0xABCD, static_cast<LPARAM>(0xFFFD1170)}}));
+}
+
+TEST_F(Hook, TheDoubleClickFeaturePostsToTheClickedWindowInOrder) {
+    auto posted = [&] { return Take(clicked); };
+    const LPARAM at = Packed(150, 70), inside = Packed(30, 40); // client coordinates inside
+    Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_DOUBLE_CLICK);
+    Call(WM_NCMBUTTONDOWN, HTSYSMENU);
+    EXPECT_EQ(posted(), (Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}}));
+    Call(WM_NCMBUTTONDOWN, HTCLOSE);
+    EXPECT_EQ(posted(), (Posts{{WM_NCLBUTTONDOWN, HTCLOSE, at}, {WM_LBUTTONUP, MK_MBUTTON, at}}));
+    Call(WM_NCMBUTTONDOWN, HTCAPTION);
+    EXPECT_EQ(posted(), (Posts{{WM_NCLBUTTONDBLCLK, HTCAPTION, at}}));
+    POINT screen = {30, 40};
+    ClientToScreen(clicked, &screen);
+    Call(WM_MBUTTONDOWN, HTCLIENT, screen);
+    EXPECT_EQ(posted(), (Posts{{WM_LBUTTONDOWN, MK_LBUTTON, inside},
+                               {WM_LBUTTONUP, MK_LBUTTON, inside},
+                               {WM_LBUTTONDBLCLK, MK_LBUTTON, inside},
+                               {WM_LBUTTONUP, MK_LBUTTON, inside}}));
+    EXPECT_TRUE(Take().empty()) << "the double click needs no host";
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == clicked; }));
+}
+
+TEST_F(Hook, OverridesFollowTheForegroundApplicationAndAreBoundedWhateverTheRecordHolds) {
+    CustomRecords table;
+    table.Add("OtherClass", CAPTION_ROLL_UP, BODY_ROLL_UP);
+    table.Add("quillethookfg", CAPTION_START_MENU, BODY_START_MENU); // differs in case only
+    table.Add("QuilletHookFg", CAPTION_RUN_APPLICATION, BODY_COPY_PASTE);
+    table.Add("QuilletHookFg", CAPTION_WINDOW_FEATURES, BODY_WINDOW_FEATURES);
+    Tell(table);
+    // Wherever the click lands, the foreground application decides; the first exact match wins.
+    EXPECT_EQ(Click(), UM_RUN_CAPTION_COMMAND);
+    EXPECT_EQ(s().savedCaptionFeature, CAPTION_TRAY_WINDOW);
+    EXPECT_EQ(Click(WM_MBUTTONDOWN, HTCLIENT), UM_COPY_PASTE);
+    ASSERT_TRUE(MakeForeground(clicked));
+    EXPECT_EQ(Click(), UM_TRAY_WINDOW) << "no override: the host's features are back";
+    // A feature the host sets while an override is in force is the one that counts.
+    ASSERT_TRUE(MakeForeground(foreground));
+    EXPECT_EQ(Click(), UM_RUN_CAPTION_COMMAND);
+    lib.Get<decltype(ActivateCaptionFeature)>("ActivateCaptionFeature")(CAPTION_WINDOW_FEATURES);
+    ASSERT_TRUE(MakeForeground(clicked));
+    EXPECT_EQ(Click(), UM_WINDOW_FEATURES_MENU);
+    Switches(1, 1, 0, 0, CAPTION_TRAY_WINDOW, BODY_SCROLL_WINDOW);
+    // Another program's count is no bound; a search during a rewrite of the table is not used.
+    s().customCount = 0x7FFFFFF0;
+    EXPECT_EQ(Click(), UM_TRAY_WINDOW);
+    Tell(table);
+    ASSERT_TRUE(MakeForeground(foreground));
+    LONG sequence = s().tableSequence |= 1;
+    EXPECT_EQ(Click(), UM_TRAY_WINDOW);
+    s().tableSequence = sequence + 1;
+    EXPECT_EQ(Click(), UM_RUN_CAPTION_COMMAND);
+}
+
+TEST_F(Hook, AHookWhoseHostIsGoneStepsAsideAndAStartMenuClickIsDismissedOnce) {
+    s().hookProc = nullptr; // uninstalled, and still called
+    EXPECT_EQ(Call(WM_NCMBUTTONDOWN), PassedOn);
+    s().hookProc = mouseHook;
+    HWND gone = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
+    DestroyWindow(gone);
+    s().hostWindow = gone; // killed
+    EXPECT_EQ(Call(WM_MBUTTONDOWN, HTCLIENT), PassedOn);
+    EXPECT_EQ(Call(WM_MBUTTONUP, HTCLIENT), PassedOn);
+    s().hostWindow = host;
+    EXPECT_TRUE(Take().empty());
+
+    // After a Start-menu click, the next left or right press (not a middle one) brings the
+    // window under the cursor to the front, once.
+    Switches(1, 1, 0, 0, CAPTION_START_MENU, BODY_START_MENU);
+    Call(WM_NCMBUTTONDOWN);
+    RECT frame;
+    GetWindowRect(clicked, &frame);
+    MoveMouseTo({frame.left + 100, frame.top + 100});
+    Call(WM_LBUTTONDOWN, HTCLIENT);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == clicked; }, 2000));
+    ASSERT_TRUE(MakeForeground(foreground));
+    Call(WM_LBUTTONDOWN, HTCLIENT);
+    Call(WM_MBUTTONDOWN, HTCLIENT);
+    Call(WM_MBUTTONDOWN, HTCLIENT);
+    PumpFor(100);
+    EXPECT_EQ(GetForegroundWindow(), foreground);
+    Call(WM_RBUTTONDOWN, HTCLIENT);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == clicked; }, 2000));
+}
+
+TEST_F(Hook, RandomCallsAndARandomSharedRecordNeverTakeTheProgramDown) {
+    HWND dead = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, 0, 0, 0);
+    DestroyWindow(dead);
+    const HWND windows[] = {nullptr, clicked, host, dead};
+    const UINT messages[] = {WM_MOUSEMOVE,     WM_LBUTTONDOWN,   WM_RBUTTONDOWN,
+                             WM_RBUTTONUP,     WM_MBUTTONDOWN,   WM_MBUTTONUP,
+                             WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN, WM_NCRBUTTONUP};
+    std::mt19937 random(19990101);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    auto* record = reinterpret_cast<unsigned char*>(&s());
+    const int first = offsetof(HookSharedRecord, itEnabled), size = sizeof(HookSharedRecord);
+    for (int call = 0; call < 100000; ++call) {
+        // Random bytes anywhere but in the installer's words, which only decide where posts
+        // go; now and then small codes and a count, so that every path is taken.
+        for (int i = first + pick(size - first), n = call % 64 ? 0 : pick(600); n-- && i < size;)
+            record[i++] = static_cast<unsigned char>(random());
+        if (call % 64 == 0) {
+            s().currentCaptionFeature = pick(9) - 1;
+            s().currentBodyFeature = pick(10) - 1;
+            s().customCount = pick(2) ? pick(200) - 50 : static_cast<LONG>(random());
+            s().tableSequence &= ~pick(2);
+            strcpy(s().customTable[pick(100)].className, "QuilletHookFg");
+            s().hookProc = pick(8) ? mouseHook : nullptr;
+            SetScrollLock(static_cast<BYTE>(pick(3) == 0 ? 1 : pick(256)));
+        }
+        MOUSEHOOKSTRUCT event = {{pick(4000) - 2000, static_cast<LONG>(random())}, windows[pick(4)],
+                                 static_cast<UINT>(pick(2) ? pick(32) : random()), 0};
+        mouseHook(pick(4) - 1, messages[pick(9)], pick(50) ? reinterpret_cast<LPARAM>(&event) : 0);
+        // What was posted is dropped, not carried out.
+        for (MSG msg; call % 256 == 0 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            if (msg.message == WM_PAINT) DispatchMessageA(&msg);
+    }
+    s().hookProc = mouseHook;
+}
+
+TEST_F(Hook, TellHookCustWinCopiesAtMostAHundredNamesUpToTheirZero) {
+    CustomRecords many, two;
+    for (int i = 0; i < 150; ++i)
+        many.Add("Class" + std::to_string(i), i % 6, i % 8);
+    Tell(many);
+    ASSERT_EQ(s().customCount, 100);
+    EXPECT_STREQ(s().customTable[99].className, "Class99");
+    EXPECT_TRUE(s().customTable[99].captionFeature == 3 && s().customTable[99].bodyFeature == 3);
+    EXPECT_EQ(s().tableSequence & 1, 0) << "left marked as being rewritten";
+    two.Add("First", 1, 2);
+    two.Add("", 3, 4);
+    memset(&two.bytes[CustomRecordSize], 'A', SharedClassNameSize); // no zero within its field
+    s().customTable[1].className[SharedClassNameSize - 1] = 'x';
+    Tell(two);
+    EXPECT_EQ(s().customCount, 2);
+    EXPECT_EQ(strnlen(s().customTable[1].className, SharedClassNameSize), SharedClassNameSize - 1u);
+    EXPECT_STREQ(s().customTable[5].className, "Class5") << "entries past the count keep theirs";
+}
+
+} // namespace

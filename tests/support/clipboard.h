@@ -1,7 +1,0 @@
-// The real clipboard, as text.
-#pragma once
-
-#include <string>
-
-std::string ClipboardText();
-bool SetClipboardText(const std::string& text);

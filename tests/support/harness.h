@@ -1,0 +1,301 @@
+// What the tests share: waiting, real mouse and keyboard input, child programs, the hook
+// library's record, the real registry and the notification area. Nothing of Win32 is mocked.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "hook/host_messages.h"
+#include "hook/quillet99hook.h"
+#include "target/watched.h"
+
+inline std::string BinPath(const std::string& file) {
+    char path[MAX_PATH];
+    std::string self(path, GetModuleFileNameA(nullptr, path, sizeof path));
+    return self.substr(0, self.find_last_of('\\') + 1) + file;
+}
+
+// Pumps this thread's messages meanwhile, so that the test's own windows stay responsive.
+inline void PumpFor(DWORD ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(5))
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
+            DispatchMessageA(&msg);
+}
+
+inline bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
+    for (DWORD start = GetTickCount(); !done(); PumpFor(10))
+        if (GetTickCount() - start >= timeoutMs) return done();
+    return true;
+}
+
+inline WPARAM Low16(HWND window) {
+    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
+}
+
+inline bool Visible(HWND window) {
+    return IsWindowVisible(window) != FALSE;
+}
+
+// The bottom of a window's region (0 when it has none), of a rolled-up window with a sizing
+// border or a dialog frame, and of an unrolled one.
+inline LONG RegionBottom(HWND window) {
+    RECT box = {};
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
+    DeleteObject(region);
+    return box.bottom;
+}
+inline LONG RolledBottom(bool sizable = true) {
+    return GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(sizable ? SM_CYFRAME : SM_CYDLGFRAME) +
+           2;
+}
+inline LONG UnrolledBottom() {
+    return 2 * GetSystemMetrics(SM_CYSCREEN);
+}
+
+inline void SendInputOf(DWORD type, DWORD flags, POINT pt = {}, WORD key = 0) {
+    INPUT input = {};
+    input.type = type;
+    input.ki = {key, static_cast<WORD>(MapVirtualKeyA(key, 0)), flags, 0, 0};
+    if (type == INPUT_MOUSE)
+        input.mi = {(pt.x * 65536 + 1023) / GetSystemMetrics(SM_CXSCREEN),
+                    (pt.y * 65536 + 767) / GetSystemMetrics(SM_CYSCREEN), 0, flags, 0, 0};
+    SendInput(1, &input, sizeof input);
+}
+
+// Under Wine the display's pending motion can pull a moved cursor back: wait until it stays.
+inline void MoveMouseTo(POINT pt) {
+    SendInputOf(INPUT_MOUSE, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, pt);
+    for (int held = 0, attempt = 0; held < 2 && attempt < 40; ++attempt, PumpFor(20)) {
+        POINT now;
+        GetCursorPos(&now);
+        held = now.x == pt.x && now.y == pt.y ? held + 1 : 0;
+        if (!held) SetCursorPos(pt.x, pt.y);
+    }
+}
+
+enum Button { Left, Middle, Right };
+inline void Press(Button button, bool down) {
+    // Each button's flag for going down is half its flag for going up.
+    static const DWORD up[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MIDDLEUP, MOUSEEVENTF_RIGHTUP};
+    SendInputOf(INPUT_MOUSE, down ? up[button] / 2 : up[button]);
+}
+
+// Two clicks of one button close in time and place would make a double click, whatever came
+// between them in other programs: the second one waits.
+inline void ClickAt(POINT pt, Button button) {
+    static POINT last[3];
+    static DWORD lastTime[3];
+    DWORD wait = GetDoubleClickTime() + 50, elapsed = GetTickCount() - lastTime[button];
+    if (abs(pt.x - last[button].x) < 8 && abs(pt.y - last[button].y) < 8 && elapsed < wait)
+        PumpFor(wait - elapsed);
+    MoveMouseTo(pt);
+    Press(button, true);
+    PumpFor(30);
+    Press(button, false);
+    last[button] = pt, lastTime[button] = GetTickCount();
+}
+
+inline void TypeKey(WORD key) {
+    SendInputOf(INPUT_KEYBOARD, 0, {}, key);
+    SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
+}
+
+// A key held down through real input while the object lives; 0 holds none.
+struct HeldKey {
+    WORD key;
+    explicit HeldKey(WORD k) : key(k) { Hold(0); }
+    ~HeldKey() { Hold(KEYEVENTF_KEYUP); }
+    void Hold(DWORD up) {
+        if (key) SendInputOf(INPUT_KEYBOARD, up, {}, key);
+        WaitUntil([&] { return !key || (GetAsyncKeyState(key) < 0) == !up; }, 2000);
+    }
+};
+
+struct Child {
+    PROCESS_INFORMATION info = {};
+    bool Start(std::string line) {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
+                              BinPath("").c_str(), &startup, &info) != 0;
+    }
+    // The exit code, or STILL_ACTIVE when it did not end in time.
+    DWORD Wait(DWORD ms) {
+        DWORD code = STILL_ACTIVE;
+        if (WaitUntil([&] { return !WaitForSingleObject(info.hProcess, 0); }, ms))
+            GetExitCodeProcess(info.hProcess, &code);
+        return code;
+    }
+    ~Child() {
+        TerminateProcess(info.hProcess, 1);
+        WaitForSingleObject(info.hProcess, 5000);
+    }
+};
+
+inline void* SectionOf(HMODULE module, const char* name) {
+    auto* base = reinterpret_cast<char*>(module);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    while (strncmp(reinterpret_cast<char*>(section->Name), name, 8) != 0)
+        ++section;
+    return base + section->VirtualAddress;
+}
+
+// The hook library loaded into the test, and its shared record as this process maps it.
+struct HookLibrary {
+    HMODULE module = LoadLibraryA("QUILLET99HOOK.DLL");
+    HookSharedRecord* shared = static_cast<HookSharedRecord*>(SectionOf(module, "SHARDATA"));
+    template <typename Function>
+    Function* Get(const char* name) {
+        return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    }
+    ~HookLibrary() { FreeLibrary(module); }
+};
+
+// Host-format per-application records of 528 bytes, ending with an empty one.
+struct CustomRecords {
+    std::vector<char> bytes = std::vector<char>(CustomRecordSize);
+    void Add(const std::string& className, LONG caption, LONG body) {
+        bytes.insert(bytes.end() - CustomRecordSize, CustomRecordSize, 0);
+        char* record = &bytes[bytes.size() - 2 * CustomRecordSize];
+        strncpy(record, className.c_str(), 259);
+        strcpy(record + 260, "a title behind the name");
+        memcpy(record + CustomRecordCaptionOffset, &caption, 4);
+        memcpy(record + CustomRecordBodyOffset, &body, 4);
+    }
+};
+
+// The target program, and what it saw.
+struct Target {
+    Child process;
+    HWND window = nullptr, edit = nullptr;
+    bool Start(const char* name, RECT r = {100, 100, 580, 420}, const char* text = "",
+               const char* icons = "none") {
+        char line[600], title[80];
+        wsprintfA(line, "\"%s\" %s %ld %ld %ld %ld %s \"%s\"", BinPath("q99target.exe").c_str(),
+                  name, r.left, r.top, r.right - r.left, r.bottom - r.top, icons, text);
+        wsprintfA(title, "Quillet Target %s", name);
+        if (!process.Start(line) ||
+            !WaitUntil([&] { return (window = FindWindowA("QuilletTarget", title)) &&
+                                    (edit = FindWindowExA(window, nullptr, "Edit", nullptr)); }))
+            return false;
+        return TakesMouseInput();
+    }
+    // Under Wine a window just shown can miss mouse input for a moment.
+    bool TakesMouseInput() {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            LONG before = Count(SawMouseMove);
+            MoveMouseTo({Client().x + attempt % 2, Client().y});
+            if (WaitUntil([&] { return Count(SawMouseMove) > before; }, 100)) return true;
+        }
+        return false;
+    }
+    ~Target() {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        process.Wait(3000);
+    }
+    LONG Count(TargetEvent event) const {
+        return static_cast<LONG>(SendMessageA(window, WM_APP + event, 0, 0));
+    }
+    POINT Caption() const {
+        RECT r;
+        GetWindowRect(window, &r);
+        return {r.left + (r.right - r.left) / 3,
+                r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    }
+    static POINT At(HWND window, LONG x, LONG y) {
+        POINT pt = {x, y};
+        ClientToScreen(window, &pt);
+        return pt;
+    }
+    POINT Client() const { return At(window, 20, 100); }
+};
+
+// The real Quillet99.exe, watched from outside.
+struct Host {
+    Child process;
+    HookLibrary hook;
+    HWND window = nullptr;
+    // Starts it and waits until its hook is installed.
+    bool Start() {
+        return process.Start("\"" + BinPath("Quillet99.exe") + "\"") &&
+               WaitUntil([&] { return (window = FindWindowA("Quillet99", "Quillet 99")); }) &&
+               WaitUntil([&] { return hook.shared->hookProc && hook.shared->hostWindow == window; });
+    }
+    // WM_CLOSE, as the tray menu's exit command sends it; the exit code.
+    DWORD Close() {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return process.Wait(10000);
+    }
+    void Reload() {
+        PostMessageA(window, UM_RELOAD_SETTINGS, 0, 0);
+        SendMessageA(window, WM_NULL, 0, 0);
+    }
+    ~Host() { Close(); }
+};
+
+// The real registry of the Wine prefix.
+const std::string ProductPath = "Software\\Brantle Software\\Quillet 99",
+                  SettingsPath = ProductPath + "\\Settings", WindowsPath = ProductPath + "\\Windows",
+                  RunPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline void SetRaw(const std::string& path, const char* name, DWORD type, const void* data,
+                   DWORD size, HKEY root = HKEY_CURRENT_USER) {
+    HKEY key;
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)) return;
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+inline void SetDword(const std::string& path, const char* name, DWORD value) {
+    SetRaw(path, name, REG_DWORD, &value, sizeof value);
+}
+inline void SetString(const std::string& path, const char* name, const std::string& text,
+                      HKEY root = HKEY_CURRENT_USER) {
+    SetRaw(path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1), root);
+}
+// A value as text: a REG_SZ as it is, a REG_DWORD in decimal, "<none>" when it is missing.
+inline std::string Stored(const std::string& path, const char* name, HKEY root = HKEY_CURRENT_USER) {
+    char data[2048] = {};
+    DWORD type = 0, size = sizeof data - 1;
+    if (SHGetValueA(root, path.c_str(), name, &type, data, &size)) return "<none>";
+    return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : data;
+}
+inline bool KeyExists(const std::string& path) {
+    HKEY key;
+    return !RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) && !RegCloseKey(key);
+}
+inline void DeleteTree(HKEY root, const std::string& path) {
+    SHDeleteKeyA(root, path.c_str());
+}
+// A registry as after an earlier run (its Folders key is there) with these settings.
+inline void UseSettings(std::initializer_list<std::pair<const char*, DWORD>> values) {
+    DeleteTree(HKEY_CURRENT_USER, ProductPath);
+    SetDword(ProductPath + "\\Folders", "x", 0);
+    SHDeleteValueA(HKEY_CURRENT_USER, (ProductPath + "\\Folders").c_str(), "x");
+    for (const auto& value : values)
+        SetDword(SettingsPath, value.first, value.second);
+}
+
+// The notification area. NIM_MODIFY without changes succeeds only for an icon the shell has.
+inline bool Notify(DWORD message, HWND owner, UINT id) {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE, data.hWnd = owner, data.uID = id;
+    data.hIcon = message == NIM_ADD ? LoadIconA(nullptr, IDI_APPLICATION) : nullptr;
+    data.uFlags = data.hIcon ? NIF_ICON : 0;
+    return Shell_NotifyIconA(message, &data) != FALSE;
+}
+// The icon at this place, counted from the right end of the taskbar where the first one is.
+inline POINT TrayIconPoint(int place) {
+    RECT bar = {};
+    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
+    const int cell = GetSystemMetrics(SM_CXSMICON) + 4; // two pixels on either side
+    return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
+}
