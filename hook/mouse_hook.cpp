@@ -70,21 +70,25 @@ void DismissStartMenu() {
 }
 
 // Whole-entry search of the override table. The count and every name are bounded whatever
-// the shared words hold, and a search that overlapped a rewrite of the table is discarded.
-const SharedCustomEntry* FindOverride(const char* className) {
+// the shared words hold, and a search that overlapped a rewrite of the table is discarded: the
+// features are copied before the check, so that they belong to the name that matched.
+bool FindOverride(const char* className, LONG& caption, LONG& body) {
     LONG sequence = ReadShared(HookShared.tableSequence);
-    if (sequence & 1) return nullptr;
+    if (sequence & 1) return false;
     MemoryBarrier();
     LONG count = ReadShared(HookShared.customCount);
     if (count < 0) count = 0;
     if (count > MaxSharedCustomEntries) count = MaxSharedCustomEntries;
-    const SharedCustomEntry* found = nullptr;
+    bool found = false;
     for (LONG i = 0; i < count && !found; ++i) {
-        if (SameText(HookShared.customTable[i].className, className, SharedClassNameSize))
-            found = &HookShared.customTable[i];
+        const SharedCustomEntry& entry = HookShared.customTable[i];
+        if (!SameText(entry.className, className, SharedClassNameSize)) continue;
+        caption = ReadShared(entry.captionFeature);
+        body = ReadShared(entry.bodyFeature);
+        found = true;
     }
     MemoryBarrier();
-    return ReadShared(HookShared.tableSequence) == sequence ? found : nullptr;
+    return found && ReadShared(HookShared.tableSequence) == sequence;
 }
 
 void ApplyOverrides() {
@@ -94,11 +98,9 @@ void ApplyOverrides() {
     if (saved != NoSavedFeature) HookShared.currentBodyFeature = saved;
 
     char className[ForegroundClassSize];
+    LONG caption, body;
     if (!GetClassNameA(GetForegroundWindow(), className, sizeof className)) return;
-    const SharedCustomEntry* entry = FindOverride(className);
-    if (!entry) return;
-    LONG caption = ReadShared(entry->captionFeature);
-    LONG body = ReadShared(entry->bodyFeature);
+    if (!FindOverride(className, caption, body)) return;
     HookShared.savedCaptionFeature = ReadShared(HookShared.currentCaptionFeature);
     HookShared.savedBodyFeature = ReadShared(HookShared.currentBodyFeature);
     HookShared.currentCaptionFeature = caption;

@@ -13,7 +13,8 @@ namespace {
 constexpr LRESULT Swallowed = 1, PassedOn = 0; // CallNextHookEx outside a chain returns 0
 
 HWND MakeWindow(const char* className, RECT r, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-    WNDCLASSA wc = {0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, className};
+    WNDCLASSA wc = {0,       DefWindowProcA, 0,       0,       nullptr,
+                    nullptr, nullptr,        nullptr, nullptr, className};
     RegisterClassA(&wc);
     return CreateWindowA(className, "", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
                          nullptr, nullptr, nullptr, nullptr);
@@ -286,14 +287,48 @@ TEST_F(Hook, RandomCallsAndARandomSharedRecordNeverTakeTheProgramDown) {
             s().hookProc = pick(8) ? mouseHook : nullptr;
             SetScrollLock(static_cast<BYTE>(pick(3) == 0 ? 1 : pick(256)));
         }
-        MOUSEHOOKSTRUCT event = {{pick(4000) - 2000, static_cast<LONG>(random())}, windows[pick(4)],
-                                 static_cast<UINT>(pick(2) ? pick(32) : random()), 0};
+        MOUSEHOOKSTRUCT event = {{pick(4000) - 2000, static_cast<LONG>(random())},
+                                 windows[pick(4)],
+                                 static_cast<UINT>(pick(2) ? pick(32) : random()),
+                                 0};
         mouseHook(pick(4) - 1, messages[pick(9)], pick(50) ? reinterpret_cast<LPARAM>(&event) : 0);
         // What was posted is dropped, not carried out.
         for (MSG msg; call % 256 == 0 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
             if (msg.message == WM_PAINT) DispatchMessageA(&msg);
     }
     s().hookProc = mouseHook;
+}
+
+// The entry whose features lie on the page after the one where its name starts, and a rewrite
+// of the table that the first touch of that page sets off: after the entry was found.
+const void* RewriteTo;
+bool Rewritten;
+LONG CALLBACK RewriteOnFirstTouch(EXCEPTION_POINTERS* e) {
+    if (e->ExceptionRecord->ExceptionCode != STATUS_GUARD_PAGE_VIOLATION) return 0;
+    reinterpret_cast<decltype(TellHookCustWin)*>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("QUILLET99HOOK.DLL"), "TellHookCustWin")))(RewriteTo);
+    Rewritten = true;
+    return EXCEPTION_CONTINUE_EXECUTION;
+}
+
+TEST_F(Hook, AnEntryRewrittenAfterItWasFoundIsNotUsed) {
+    size_t entry = 0, name = offsetof(HookSharedRecord, customTable);
+    for (; name / 4096 != (name + 16) / 4096 || name / 4096 == (name + 520) / 4096; ++entry)
+        name += sizeof(SharedCustomEntry);
+    CustomRecords before, after;
+    for (size_t i = 0; i < entry; ++i)
+        before.Add("Filler", 0, 0), after.Add("Filler", 0, 0);
+    before.Add("QuilletHookFg", CAPTION_ROLL_UP, BODY_ROLL_UP);
+    after.Add("QuilletHookFg", CAPTION_WINDOW_FEATURES, BODY_WINDOW_FEATURES);
+    Tell(before);
+    RewriteTo = after.bytes.data(), Rewritten = false;
+    DWORD old;
+    VirtualProtect(&s().customTable[entry].captionFeature, 4, PAGE_READWRITE | PAGE_GUARD, &old);
+    void* handler = AddVectoredExceptionHandler(1, RewriteOnFirstTouch);
+    Call(WM_NCMBUTTONDOWN);
+    RemoveVectoredExceptionHandler(handler);
+    ASSERT_TRUE(Rewritten);
+    EXPECT_EQ(Only(), UM_TRAY_WINDOW) << "the features of another table's entry were used";
 }
 
 TEST_F(Hook, TellHookCustWinCopiesAtMostAHundredNamesUpToTheirZero) {
