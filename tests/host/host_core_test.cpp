@@ -299,7 +299,9 @@ TEST_F(HostCore, CopyPasteTypesCtrlCOrCtrlVIntoTheFocusedWindowByCtrlAndTheSetti
     SetForegroundWindow(target.window);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == target.window; }));
     char text[64]; // another program's control: its text only through the messages
-    auto edit = [&] { return std::string(text, SendMessageA(target.edit, WM_GETTEXT, 64, LPARAM(text))); };
+    auto edit = [&] {
+        return std::string(text, SendMessageA(target.edit, WM_GETTEXT, 64, LPARAM(text)));
+    };
     for (LONG ctrlClipboard : {0, 1, 2})
         for (bool control : {true, false}) {
             SCOPED_TRACE(ctrlClipboard * 2 + control);

@@ -66,7 +66,11 @@ inline void SendInputOf(DWORD type, DWORD flags, POINT pt = {}, WORD key = 0) {
     input.ki = {key, static_cast<WORD>(MapVirtualKeyA(key, 0)), flags, 0, 0};
     if (type == INPUT_MOUSE)
         input.mi = {(pt.x * 65536 + 1023) / GetSystemMetrics(SM_CXSCREEN),
-                    (pt.y * 65536 + 767) / GetSystemMetrics(SM_CYSCREEN), 0, flags, 0, 0};
+                    (pt.y * 65536 + 767) / GetSystemMetrics(SM_CYSCREEN),
+                    0,
+                    flags,
+                    0,
+                    0};
     SendInput(1, &input, sizeof input);
 }
 
@@ -184,9 +188,10 @@ struct Target {
         wsprintfA(line, "\"%s\" %s %ld %ld %ld %ld %s \"%s\"", BinPath("q99target.exe").c_str(),
                   name, r.left, r.top, r.right - r.left, r.bottom - r.top, icons, text);
         wsprintfA(title, "Quillet Target %s", name);
-        if (!process.Start(line) ||
-            !WaitUntil([&] { return (window = FindWindowA("QuilletTarget", title)) &&
-                                    (edit = FindWindowExA(window, nullptr, "Edit", nullptr)); }))
+        if (!process.Start(line) || !WaitUntil([&] {
+                return (window = FindWindowA("QuilletTarget", title)) &&
+                       (edit = FindWindowExA(window, nullptr, "Edit", nullptr));
+            }))
             return false;
         return TakesMouseInput();
     }
@@ -229,7 +234,8 @@ struct Host {
     bool Start() {
         return process.Start("\"" + BinPath("Quillet99.exe") + "\"") &&
                WaitUntil([&] { return (window = FindWindowA("Quillet99", "Quillet 99")); }) &&
-               WaitUntil([&] { return hook.shared->hookProc && hook.shared->hostWindow == window; });
+               WaitUntil(
+                   [&] { return hook.shared->hookProc && hook.shared->hostWindow == window; });
     }
     // WM_CLOSE, as the tray menu's exit command sends it; the exit code.
     DWORD Close() {
@@ -245,12 +251,14 @@ struct Host {
 
 // The real registry of the Wine prefix.
 const std::string ProductPath = "Software\\Brantle Software\\Quillet 99",
-                  SettingsPath = ProductPath + "\\Settings", WindowsPath = ProductPath + "\\Windows",
+                  SettingsPath = ProductPath + "\\Settings",
+                  WindowsPath = ProductPath + "\\Windows",
                   RunPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline void SetRaw(const std::string& path, const char* name, DWORD type, const void* data,
                    DWORD size, HKEY root = HKEY_CURRENT_USER) {
     HKEY key;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)) return;
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr))
+        return;
     RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
 }
@@ -262,7 +270,8 @@ inline void SetString(const std::string& path, const char* name, const std::stri
     SetRaw(path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1), root);
 }
 // A value as text: a REG_SZ as it is, a REG_DWORD in decimal, "<none>" when it is missing.
-inline std::string Stored(const std::string& path, const char* name, HKEY root = HKEY_CURRENT_USER) {
+inline std::string Stored(const std::string& path, const char* name,
+                          HKEY root = HKEY_CURRENT_USER) {
     char data[2048] = {};
     DWORD type = 0, size = sizeof data - 1;
     if (SHGetValueA(root, path.c_str(), name, &type, data, &size)) return "<none>";

@@ -14,6 +14,6 @@ enum TargetEvent : int {
     SawCopy,
     WatchedCount
 };
-constexpr UINT Watched[WatchedCount] = {WM_NCMBUTTONDOWN, WM_MBUTTONDOWN, WM_MBUTTONUP,
+constexpr UINT Watched[WatchedCount] = {WM_NCMBUTTONDOWN, WM_MBUTTONDOWN,   WM_MBUTTONUP,
                                         WM_LBUTTONDOWN,   WM_NCRBUTTONDOWN, WM_MOUSEMOVE,
                                         WM_VSCROLL,       WM_COPY};
