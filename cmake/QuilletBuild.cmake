@@ -106,6 +106,20 @@ endfunction()
 find_program(QUILLET_CONVERT convert PATHS /usr/bin NO_DEFAULT_PATH)
 find_program(QUILLET_CONVERT convert)
 
+# An icon from one XPM per size (BASE.16.xpm, BASE.32.xpm): every size both as a 16-colour
+# image, which Windows 95 and NT 4.0 show, and as a 32-bit one for later systems.
+function(quillet_icon output base)
+    file(GLOB sizes "${base}.*.xpm")
+    set(images)
+    foreach(type PaletteAlpha TrueColorAlpha)
+        foreach(xpm IN LISTS sizes)
+            list(APPEND images "(" ${xpm} -type ${type} ")")
+        endforeach()
+    endforeach()
+    add_custom_command(OUTPUT "${output}" COMMAND ${QUILLET_CONVERT} ${images} "${output}"
+                       DEPENDS ${sizes} VERBATIM)
+endfunction()
+
 function(quillet_picture output source)
     set(options ${ARGN})
     add_custom_command(OUTPUT "${output}"

@@ -98,7 +98,7 @@ void ApplyOverrides() {
     if (saved != NoSavedFeature) HookShared.currentBodyFeature = saved;
 
     char className[ForegroundClassSize];
-    LONG caption, body;
+    LONG caption = 0, body = 0;
     if (!GetClassNameA(GetForegroundWindow(), className, sizeof className)) return;
     if (!FindOverride(className, caption, body)) return;
     HookShared.savedCaptionFeature = ReadShared(HookShared.currentCaptionFeature);

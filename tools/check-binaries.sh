@@ -5,6 +5,7 @@
 #
 #   check-binaries.sh BIN_DIR OBJDUMP
 set -uo pipefail
+export LC_ALL=C
 
 bin=$1
 objdump=$2
@@ -74,6 +75,28 @@ hook_imports=$(imports_from "$bin/Quillet99.exe" QUILLET99HOOK.DLL | sort -u | t
 [ "$hook_imports" = "<none> " ] || fail "Quillet99.exe imports the hook library by name: $hook_imports"
 for dll in QUILLET99HOOK.DLL; do
     imported_dlls "$bin/Quillet99.exe" | grep -qx "$dll" || fail "Quillet99.exe does not import $dll"
+done
+
+# Every icon holds each of its sizes as a 16-colour image, which Windows 95 and NT 4.0 show.
+for ico in "$bin"/../app/pictures/*.ico; do
+    count=$(od -An -tu2 -j4 -N2 "$ico" | tr -d ' ')
+    read -r -a bytes <<<"$(od -An -v -tu1 -j6 -N$((16 * count)) "$ico" | tr '\n' ' ')"
+    sizes="" four=""
+    for ((i = 0; i < count; i++)); do
+        size=${bytes[16 * i]}
+        sizes+=" $size"
+        [ $((bytes[16 * i + 6] + 256 * bytes[16 * i + 7])) -eq 4 ] && four+=" $size"
+    done
+    for size in $sizes; do
+        grep -qw "$size" <<<"$four" || fail "$(basename "$ico") has no 16-colour ${size}x${size} image"
+    done
+done
+
+# The version resource names the system the binaries are for: 32-bit Windows, 95 and NT alike.
+for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
+    at=$(grep -obUaP '\xbd\x04\xef\xfe' "$bin/$file" | head -n1 | cut -d: -f1)
+    os=$(od -An -tu4 -j$((at + 32)) -N4 "$bin/$file" | tr -d ' ')
+    [ "$os" = 4 ] || fail "$file's version resource is not for VOS__WINDOWS32 (file OS $os)"
 done
 
 if [ "$failures" -ne 0 ]; then

@@ -15,53 +15,51 @@ struct DwordSetting {
     LONG SettingsRecord::*field;
 };
 
-// In the order LoadSettings reads them.
-constexpr DwordSetting DwordSettings[] = {
-    {"CaptionFeature", &SettingsRecord::CaptionFeature},
-    {"BodyFeature", &SettingsRecord::BodyFeature},
-    {"LoadOnStartUp", &SettingsRecord::LoadOnStartUp},
-    {"ShowState", &SettingsRecord::ShowState},
-    {"DetectMiddleButton", &SettingsRecord::DetectMiddleButton},
-    {"ShowTrayIcon", &SettingsRecord::ShowTrayIcon},
-    {"TrayOnMinimize", &SettingsRecord::TrayOnMinimize},
-    {"RollUpOnMaximize", &SettingsRecord::RollUpOnMaximize},
-    {"FastFolders", &SettingsRecord::FastFolders},
-    {"HotKey", &SettingsRecord::HotKey},
-    {"Chord", &SettingsRecord::Chord},
-    {"CtrlClipboard", &SettingsRecord::CtrlClipboard},
-    {"LogitechFeature", &SettingsRecord::LogitechFeature},
-};
+// A value of the Settings key and the field named after it: a misspelt name does not compile.
+#define SETTING(name)                                                                              \
+    DwordSetting {                                                                                 \
+#name, &SettingsRecord::name                                                               \
+    }
 
-constexpr const char* FirstRunWriteOrder[] = {
-    "CaptionFeature",   "LogitechFeature",    "BodyFeature",  "LoadOnStartUp",
-    "ShowState",        "DetectMiddleButton", "ShowTrayIcon", "TrayOnMinimize",
-    "RollUpOnMaximize", "FastFolders",        "HotKey",       "Chord",
-    "CtrlClipboard"};
+// The order LoadSettings reads them in, the order of a first run's writes, and of a save.
+constexpr DwordSetting LoadOrder[] = {SETTING(CaptionFeature),
+                                      SETTING(BodyFeature),
+                                      SETTING(LoadOnStartUp),
+                                      SETTING(ShowState),
+                                      SETTING(DetectMiddleButton),
+                                      SETTING(ShowTrayIcon),
+                                      SETTING(TrayOnMinimize),
+                                      SETTING(RollUpOnMaximize),
+                                      SETTING(FastFolders),
+                                      SETTING(HotKey),
+                                      SETTING(Chord),
+                                      SETTING(CtrlClipboard),
+                                      SETTING(LogitechFeature)};
+constexpr DwordSetting FirstRunWriteOrder[] = {
+    SETTING(CaptionFeature), SETTING(LogitechFeature), SETTING(BodyFeature),
+    SETTING(LoadOnStartUp),  SETTING(ShowState),       SETTING(DetectMiddleButton),
+    SETTING(ShowTrayIcon),   SETTING(TrayOnMinimize),  SETTING(RollUpOnMaximize),
+    SETTING(FastFolders),    SETTING(HotKey),          SETTING(Chord),
+    SETTING(CtrlClipboard)};
+constexpr DwordSetting SaveOrder[] = {SETTING(CaptionFeature),
+                                      SETTING(BodyFeature),
+                                      SETTING(LoadOnStartUp),
+                                      SETTING(ShowState),
+                                      SETTING(DetectMiddleButton),
+                                      SETTING(ShowTrayIcon),
+                                      SETTING(TrayOnMinimize),
+                                      SETTING(RollUpOnMaximize),
+                                      SETTING(Chord),
+                                      SETTING(FastFolders),
+                                      SETTING(HotKey),
+                                      SETTING(CtrlClipboard)};
 
-// The order of the settings dialog's save.
-constexpr const char* SaveOrder[] = {
-    "CaptionFeature", "BodyFeature",    "LoadOnStartUp",    "ShowState", "DetectMiddleButton",
-    "ShowTrayIcon",   "TrayOnMinimize", "RollUpOnMaximize", "Chord",     "FastFolders",
-    "HotKey",         "CtrlClipboard"};
-
-LONG SettingsRecord::*FieldNamed(const char* name) {
-    for (const auto& setting : DwordSettings)
-        if (lstrcmpA(setting.name, name) == 0) return setting.field;
-    return nullptr;
-}
+#undef SETTING
 
 POINT DefaultIndicatorPos() {
     RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     return {work.right - 50, work.bottom - 50};
-}
-
-// A feature code outside its list is a wrong value like any other: the default stays.
-void KeepValidFeatures(SettingsRecord& loaded, const SettingsRecord& defaults) {
-    if (loaded.CaptionFeature < 0 || loaded.CaptionFeature >= CaptionFeatureCount)
-        loaded.CaptionFeature = defaults.CaptionFeature;
-    if (loaded.BodyFeature < 0 || loaded.BodyFeature >= BodyFeatureCount)
-        loaded.BodyFeature = defaults.BodyFeature;
 }
 
 void LoadIndicatorPos(SettingsRecord& loaded) {
@@ -114,14 +112,15 @@ void LoadSettings() {
     }
     const SettingsRecord defaults = FirstRunSettings();
     if (firstRun && settings)
-        for (const char* name : FirstRunWriteOrder)
-            WriteDwordValue(settings.Handle(), name, defaults.*FieldNamed(name));
+        for (const DwordSetting& setting : FirstRunWriteOrder)
+            WriteDwordValue(settings.Handle(), setting.name, defaults.*setting.field);
 
     settings.Create(HKEY_CURRENT_USER, SettingsKey, KEY_READ);
     SettingsRecord loaded = defaults;
-    for (const auto& setting : DwordSettings)
+    // A value of the right type and size is taken as it is: a feature code outside its list
+    // does nothing in the hook, and the settings dialog stores -1 for a list with no selection.
+    for (const DwordSetting& setting : LoadOrder)
         ReadDwordValue(settings.Handle(), setting.name, loaded.*setting.field);
-    KeepValidFeatures(loaded, defaults);
     // A missing command keeps what was there.
     lstrcpynA(loaded.RunCommand, Settings.RunCommand, CommandSize);
     lstrcpynA(loaded.RunBodyCommand, Settings.RunBodyCommand, CommandSize);
@@ -138,8 +137,8 @@ void SaveSettingsValues(const SettingsRecord& values) {
     settings.Create(HKEY_CURRENT_USER, SettingsKey, KEY_SET_VALUE);
     run.Create(HKEY_CURRENT_USER, RunKey, KEY_SET_VALUE);
     if (settings) {
-        for (const char* name : SaveOrder)
-            WriteDwordValue(settings.Handle(), name, values.*FieldNamed(name));
+        for (const DwordSetting& setting : SaveOrder)
+            WriteDwordValue(settings.Handle(), setting.name, values.*setting.field);
         WriteStringValue(settings.Handle(), "RunCommand", values.RunCommand);
         WriteStringValue(settings.Handle(), "RunBodyCommand", values.RunBodyCommand);
     }

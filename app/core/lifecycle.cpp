@@ -68,6 +68,8 @@ void OnInstallHookTimer(HWND window) {
     InstallMouseHook(MainWindow);
 }
 
+// The new taskbar is a new window, with a new Start button.
 void OnTaskbarCreated(HWND) {
+    FindStartButton();
     AddTrayedWindowIconsAgain();
 }

@@ -5,6 +5,13 @@
 
 HWND ScrollTarget;
 
+// The button that started scroll mode: the middle one, or the right one standing in for it.
+// Mouse buttons are read as the hardware has them, and swapped buttons swap the right and left.
+static int ScrollButton;
+static bool ButtonDown(int key) {
+    return GetAsyncKeyState(key) < 0;
+}
+
 // The desktop's own icon view is never scrolled.
 static bool IsDesktopIconView(HWND window) {
     char parentClass[260];
@@ -32,12 +39,19 @@ static void ScrollAtCursor(HWND target, bool copyFirst) {
 void StartScroll(HWND mainWindow, WPARAM wParam) {
     ScrollTarget = WindowFromMessageParam(wParam);
     if (IsDesktopIconView(ScrollTarget)) return;
+    ScrollButton = GetSystemMetrics(SM_SWAPBUTTON) ? VK_LBUTTON : VK_RBUTTON;
+    if (ButtonDown(VK_MBUTTON) || !ButtonDown(ScrollButton)) ScrollButton = VK_MBUTTON;
     SetCapture(GetForegroundWindow());
     ScrollAtCursor(ScrollTarget, true);
     SetTimer(mainWindow, ScrollTimer, 100, nullptr);
 }
 
-void OnScrollTimer(HWND) {
+void OnScrollTimer(HWND mainWindow) {
+    // Released over a caption or a border, the button goes up where no hook reports it.
+    if (!ButtonDown(ScrollButton)) {
+        EndScroll(mainWindow);
+        return;
+    }
     ScrollAtCursor(ScrollTarget, false);
 }
 

@@ -1,4 +1,5 @@
-// Calls on other programs' windows that must not hang the host when such a program does.
+// Other programs' windows: calls on them that must not hang the host when such a program does,
+// and what the host keeps to recognise a window later.
 #pragma once
 
 #include <windows.h>
@@ -14,4 +15,18 @@ inline LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 // Shows or hides without waiting for the window's owner to answer.
 inline void ShowForeignWindow(HWND window, int command) {
     ShowWindowAsync(window, command);
+}
+
+// A window as the host took it over. Its handle alone may name another window later: once the
+// window is gone, the system gives its handle's slot to a new one.
+struct KnownWindow {
+    HWND handle;
+    DWORD processId;
+    char className[256];
+};
+KnownWindow Remember(HWND window);
+// Still the window that was remembered: alive, in the same process, of the same class.
+bool StillThere(HWND window, DWORD processId, const char* className);
+inline bool StillThere(const KnownWindow& known) {
+    return StillThere(known.handle, known.processId, known.className);
 }

@@ -5,31 +5,25 @@
 
 RolledWindowList RolledWindows;
 
+// Room for two more records than it holds.
+static bool Grow(RolledWindowList& list) {
+    SIZE_T size = (list.count + 2) * sizeof(RolledWindow);
+    void* grown = list.records ? HeapReAlloc(GetProcessHeap(), 0, list.records, size)
+                               : HeapAlloc(GetProcessHeap(), 0, size);
+    if (!grown) return false;
+    list.records = static_cast<RolledWindow*>(grown);
+    list.room = list.count + 2;
+    return true;
+}
+
 void CreateRolledWindows() {
     FreeRolledWindows();
-    RolledWindows.room = 2;
-    RolledWindows.records = static_cast<RolledWindow*>(
-        HeapAlloc(GetProcessHeap(), 0, RolledWindows.room * sizeof(RolledWindow)));
-    if (!RolledWindows.records) RolledWindows.room = 0;
+    Grow(RolledWindows);
 }
 
 void FreeRolledWindows() {
     if (RolledWindows.records) HeapFree(GetProcessHeap(), 0, RolledWindows.records);
     RolledWindows = {};
-}
-
-// After each append the list has room for two more.
-static void Append(HWND window) {
-    RolledWindowList& list = RolledWindows;
-    if (list.count >= list.room) return;
-    list.records[list.count++] = {window, 1};
-    int room = list.count + 2;
-    void* grown = list.records
-                      ? HeapReAlloc(GetProcessHeap(), 0, list.records, room * sizeof(RolledWindow))
-                      : nullptr;
-    if (!grown) return;
-    list.records = static_cast<RolledWindow*>(grown);
-    list.room = room;
 }
 
 static void SetRegion(HWND window, int width, int height) {
@@ -42,9 +36,9 @@ void UnrollWindow(HWND window) {
 }
 
 static void Unroll(RolledWindow& record) {
-    UnrollWindow(record.window);
+    UnrollWindow(record.window.handle);
     record.rolled = 0;
-    ForgetRolledWindow(record.window);
+    ForgetRolledWindow(record.window.handle);
 }
 
 void ToggleRollUp(HWND, UINT, WPARAM wParam, LPARAM) {
@@ -52,23 +46,30 @@ void ToggleRollUp(HWND, UINT, WPARAM wParam, LPARAM) {
     LONG style = GetWindowLongA(window, GWL_STYLE);
     if (!(style & WS_DLGFRAME)) return;
     for (int i = 0; i < RolledWindows.count; ++i) {
-        if (SameWindow(RolledWindows.records[i].window, window) &&
-            RolledWindows.records[i].rolled == 1) {
-            Unroll(RolledWindows.records[i]);
-            return;
+        RolledWindow& record = RolledWindows.records[i];
+        if (!SameWindow(record.window.handle, window) || record.rolled != 1) continue;
+        // A record of a window that is gone says nothing about the one that has its handle now.
+        if (!StillThere(record.window)) {
+            record.rolled = 0;
+            continue;
         }
+        Unroll(record);
+        return;
     }
+    // A window rolled up without its record could never be unrolled.
+    if (RolledWindows.count >= RolledWindows.room && !Grow(RolledWindows)) return;
     int frame = GetSystemMetrics((style & WS_THICKFRAME) ? SM_CYFRAME : SM_CYDLGFRAME);
     int caption = GetSystemMetrics(SM_CYCAPTION);
     // The top frame, the title bar and two more rows stay; size and position do not change.
     SetRegion(window, 2 * GetSystemMetrics(SM_CXSCREEN), caption + frame + 2);
-    Append(window);
+    RolledWindows.records[RolledWindows.count++] = {Remember(window), 1};
+    Grow(RolledWindows);
     JournalWindowRolled(window);
 }
 
 void UnrollAllWindows() {
     for (int i = 0; i < RolledWindows.count; ++i) {
         RolledWindow& record = RolledWindows.records[i];
-        if (record.rolled == 1 && IsWindow(record.window)) Unroll(record);
+        if (record.rolled == 1 && StillThere(record.window)) Unroll(record);
     }
 }

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include "features/foreign_window.h"
+
 struct RolledWindow {
-    HWND window;
+    KnownWindow window;
     LONG rolled;
 };
 // Records are only ever appended: unrolling clears the flag, rolling again adds a record.

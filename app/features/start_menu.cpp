@@ -53,6 +53,10 @@ void OnStartMenuTimer(HWND mainWindow, UINT_PTR id) {
         PressStartButton();
         StartTimerOrShutdown(mainWindow, RestoreStartTimer, 100);
         break;
-    default: RestoreStartButton(); break;
+    default:
+        RestoreStartButton();
+        // Kept, the capture would take every later click on the desktop to the hidden window.
+        ReleaseCapture();
+        break;
     }
 }

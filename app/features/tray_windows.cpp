@@ -3,6 +3,7 @@
 #include "features/foreign_window.h"
 #include "features/notify_icons.h"
 #include "features/taskbar.h"
+#include "features/window_icon.h"
 #include "features/window_journal.h"
 #include "hook/host_messages.h"
 #include "hook/top_level_window.h"
@@ -11,27 +12,25 @@ std::array<TrayedWindow, TraySlotCount> TrayedWindows;
 
 namespace {
 
-// The window's own small or large icon, its class's, or the exclamation mark.
-HICON IconOf(HWND window) {
-    if (auto icon = reinterpret_cast<HICON>(SendToWindow(window, WM_GETICON, ICON_SMALL, 0)))
-        return icon;
-    if (auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM))) return icon;
-    if (auto icon = reinterpret_cast<HICON>(SendToWindow(window, WM_GETICON, ICON_BIG, 0)))
-        return icon;
-    if (auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICON))) return icon;
-    return LoadIconA(nullptr, IDI_EXCLAMATION);
+void SetIcon(TrayedWindow& slot, HICON icon, bool owned) {
+    if (slot.ownIcon) DestroyIcon(slot.icon.hIcon);
+    slot.icon.hIcon = icon;
+    slot.ownIcon = owned;
 }
 
 void FreeSlot(TrayedWindow& slot) {
-    slot.window = nullptr;
+    SetIcon(slot, nullptr, false);
+    slot.window = {};
     slot.icon.uID = 0;
 }
 
-// The window comes first: the user is waiting for it, not for the icon to go.
+// A window whose handle names another window by now is left as it is.
 void GiveBack(TrayedWindow& slot) {
-    ShowForeignWindow(slot.window, SW_SHOW);
-    SetForegroundWindow(slot.window);
     DeleteNotifyIcon(slot.icon.hWnd, slot.icon.uID);
+    if (StillThere(slot.window)) {
+        ShowForeignWindow(slot.window.handle, SW_SHOW);
+        SetForegroundWindow(slot.window.handle);
+    }
     ForgetHiddenWindow(slot.icon.uID);
     FreeSlot(slot);
 }
@@ -52,9 +51,9 @@ void SendWindowToTray(HWND mainWindow, UINT, WPARAM wParam, LPARAM) {
     slot.icon = NotifyIconRecord(mainWindow, FirstTrayedIconId + number);
     slot.icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     slot.icon.uCallbackMessage = UM_TRAYED_WINDOW_ICON;
-    slot.icon.hIcon = IconOf(window);
+    slot.icon.hIcon = WindowIcon(window, slot.ownIcon);
     GetWindowTextA(window, slot.icon.szTip, 64);
-    slot.window = window;
+    slot.window = Remember(window);
 
     ShowForeignWindow(window, SW_HIDE);
     // Without its icon the window would be lost to the user.
@@ -78,7 +77,11 @@ void RestoreTrayedWindow(WPARAM wParam, LPARAM lParam) {
 void AddTrayedWindowIconsAgain() {
     for (TrayedWindow& slot : TrayedWindows) {
         if (slot.icon.uID == 0) continue;
-        AddNotifyIconAgain(slot.icon);
+        // The stored icon may have gone with the shell or its program: ask the window again.
+        bool there = StillThere(slot.window), owned = false;
+        if (there) SetIcon(slot, WindowIcon(slot.window.handle, owned), owned);
+        // A hidden window without an icon is lost to the user.
+        if (!there || !AddNotifyIconAgain(slot.icon)) GiveBack(slot);
     }
 }
 

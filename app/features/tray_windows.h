@@ -7,10 +7,13 @@
 
 #include <array>
 
+#include "features/foreign_window.h"
+
 constexpr int TraySlotCount = 15;
 struct TrayedWindow {
-    HWND window;
+    KnownWindow window;
     NOTIFYICONDATAA icon; // in its 88-byte form: cbSize NOTIFYICONDATAA_V1_SIZE
+    bool ownIcon;         // made from the window's program file, so destroyed with the slot
 };
 extern std::array<TrayedWindow, TraySlotCount> TrayedWindows;
 
@@ -18,5 +21,5 @@ void SendWindowToTray(HWND mainWindow, UINT message, WPARAM wParam, LPARAM lPara
 void RestoreTrayedWindow(WPARAM wParam, LPARAM lParam);
 // Shutdown: every hidden window shown again, every icon removed.
 void RestoreAllTrayedWindows();
-// The shell started again (Explorer restarted): every icon of a hidden window is added again.
+// The shell started again (Explorer restarted): every hidden window's icon is added again.
 void AddTrayedWindowIconsAgain();

@@ -41,24 +41,16 @@ JournalRecord RecordOf(JournalKind kind, HWND window, UINT iconId) {
     return record;
 }
 
-// Still the window that was recorded: alive, in the same process, of the same class.
-bool StillTheSame(HWND window, const JournalRecord& record) {
-    DWORD processId = 0;
-    char className[sizeof record.className];
-    if (!IsWindow(window) || !GetWindowThreadProcessId(window, &processId)) return false;
-    if (processId != record.processId) return false;
-    if (!GetClassNameA(window, className, sizeof className)) return false;
-    return lstrcmpA(className, record.className) == 0;
-}
-
 void GiveBackRecorded(const JournalRecord& stored, HWND oldHost) {
     JournalRecord record = stored;
     record.className[sizeof record.className - 1] = 0;
     HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record.window));
     if (record.kind == JournalHidden) {
         DeleteNotifyIcon(oldHost, record.iconId);
-        if (StillTheSame(window, record)) ShowForeignWindow(window, SW_SHOW);
-    } else if (record.kind == JournalRolled && StillTheSame(window, record)) {
+        if (StillThere(window, record.processId, record.className))
+            ShowForeignWindow(window, SW_SHOW);
+    } else if (record.kind == JournalRolled &&
+               StillThere(window, record.processId, record.className)) {
         UnrollWindow(window);
     }
 }

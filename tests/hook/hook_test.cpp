@@ -4,21 +4,12 @@
 
 #include <cstddef>
 #include <tuple>
-#include <random>
 
 #include "harness.h"
 
 namespace {
 
 constexpr LRESULT Swallowed = 1, PassedOn = 0; // CallNextHookEx outside a chain returns 0
-
-HWND MakeWindow(const char* className, RECT r, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-    WNDCLASSA wc = {0,       DefWindowProcA, 0,       0,       nullptr,
-                    nullptr, nullptr,        nullptr, nullptr, className};
-    RegisterClassA(&wc);
-    return CreateWindowA(className, "", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                         nullptr, nullptr, nullptr, nullptr);
-}
 
 void SetScrollLock(BYTE state) {
     BYTE keys[256];
@@ -27,22 +18,32 @@ void SetScrollLock(BYTE state) {
     SetKeyboardState(keys);
 }
 
-LPARAM Packed(LONG x, LONG y) {
-    return static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(x & 0xFFFF, y & 0xFFFF)));
-}
-
 bool MakeForeground(HWND window) {
     SetForegroundWindow(window);
     return WaitUntil([&] { return GetForegroundWindow() == window; });
 }
+
+// Host-format per-application records of 528 bytes, ending with an empty one.
+struct CustomRecords {
+    std::vector<char> bytes = std::vector<char>(CustomRecordSize);
+    void Add(const std::string& className, LONG caption, LONG body) {
+        bytes.insert(bytes.end() - CustomRecordSize, CustomRecordSize, 0);
+        char* record = &bytes[bytes.size() - 2 * CustomRecordSize];
+        strcpy(record + 260, "a title behind the name");
+        strncpy(record, className.c_str(), 259);
+        memcpy(record + CustomRecordCaptionOffset, &caption, 4);
+        memcpy(record + CustomRecordBodyOffset, &body, 4);
+    }
+};
 
 using Posts = std::vector<std::tuple<UINT, WPARAM, LPARAM>>;
 
 class Hook : public ::testing::Test {
   protected:
     void SetUp() override {
-        clicked = MakeWindow("QuilletHookClicked", {60, 60, 360, 300});
-        foreground = MakeWindow("QuilletHookFg", {400, 60, 700, 300});
+        clicked = MakeWindow("QuilletHookClicked");
+        foreground = MakeWindow("QuilletHookFg");
+        MoveWindow(foreground, 400, 60, 300, 240, TRUE);
         s().hostWindow = host; // as if installed: a hook steps aside while no host is named
         s().hookProc = mouseHook;
         Defaults();
@@ -55,12 +56,12 @@ class Hook : public ::testing::Test {
     }
     HookSharedRecord& s() { return *lib.shared; }
     void Switches(LONG it, LONG scroll, LONG tray, LONG roll, LONG caption, LONG body) {
-        lib.Get<decltype(ActivateIt)>("ActivateIt")(it);
-        lib.Get<decltype(ActivateScroll)>("ActivateScroll")(scroll);
-        lib.Get<decltype(ActivateRightTray)>("ActivateRightTray")(tray);
-        lib.Get<decltype(ActivateRightRoll)>("ActivateRightRoll")(roll);
-        lib.Get<decltype(ActivateCaptionFeature)>("ActivateCaptionFeature")(caption);
-        lib.Get<decltype(ActivateBodyFeature)>("ActivateBodyFeature")(body);
+        const char* setters[] = {
+            "ActivateIt",        "ActivateScroll",         "ActivateRightTray",
+            "ActivateRightRoll", "ActivateCaptionFeature", "ActivateBodyFeature"};
+        const LONG values[] = {it, scroll, tray, roll, caption, body};
+        for (int i = 0; i < 6; ++i)
+            lib.Get<decltype(ActivateIt)>(setters[i])(values[i]);
     }
     void Tell(const CustomRecords& records) {
         lib.Get<decltype(TellHookCustWin)>("TellHookCustWin")(records.bytes.data());
@@ -77,8 +78,10 @@ class Hook : public ::testing::Test {
     // What was posted to the host, or to another window of the test.
     Posts Take(HWND to = nullptr) {
         Posts posted;
+        // Moves over a window of the test are real input, not the hook's.
         for (MSG msg; PeekMessageA(&msg, to ? to : host, 0, 0, PM_REMOVE);)
-            posted.emplace_back(msg.message, msg.wParam, msg.lParam);
+            if (msg.message != WM_MOUSEMOVE && msg.message != WM_NCMOUSEMOVE)
+                posted.emplace_back(msg.message, msg.wParam, msg.lParam);
         return posted;
     }
     // The one message posted to the host, or 0 when none or several were.
@@ -110,7 +113,6 @@ struct Row {
 };
 const Row Decisions[] = {
     {WM_MOUSEMOVE, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
-    {WM_MBUTTONDBLCLK, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     {WM_NCMBUTTONUP, HTCAPTION, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     {WM_RBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     // Caption features, then body features; roll-up and tray inside act on the foreground.
@@ -118,17 +120,12 @@ const Row Decisions[] = {
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 2, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 4, 5, Swallowed, UM_RUN_CAPTION_COMMAND, 'c'},
-    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 5, 5, Swallowed, UM_WINDOW_FEATURES_MENU, 'c'},
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 6, 5, Swallowed, 0, 0},
-    {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, -1, 5, Swallowed, 0, 0},
-    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 0, Swallowed, UM_START_MENU, 'c'},
     {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 2, Swallowed, UM_ROLL_WINDOW, 'f'},
     {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 3, Swallowed, UM_TRAY_WINDOW, 'f'},
     {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 4, Swallowed, UM_RUN_BODY_COMMAND, 'c'},
     {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_SCROLL_WINDOW, 'c'},
-    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 6, Swallowed, UM_WINDOW_FEATURES_MENU, 'c'},
     {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 7, Swallowed, UM_COPY_PASTE, 'c'},
-    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 8, Swallowed, 0, 0},
     {WM_MBUTTONUP, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_BUTTON_UP, 'c'},
     // Switched off (only exactly 1 is on): presses swallowed with no action, releases passed
     // on, Shift + middle still opens the settings. Ctrl is no key for the middle button.
@@ -143,20 +140,15 @@ const Row Decisions[] = {
     {WM_RBUTTONDOWN, HTCLIENT, 1, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_SCROLL_WINDOW, 'c'},
     {WM_NCRBUTTONDOWN, HTCAPTION, 1, 0, 1, 1, 0, 0, 2, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
     {WM_RBUTTONUP, HTCLIENT, 1, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_BUTTON_UP, 'c'},
-    {WM_NCRBUTTONUP, HTCAPTION, 1, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_BUTTON_UP, 'c'},
     {WM_RBUTTONDOWN, HTCLIENT, 1, 1, 1, 1, 0, 0, 3, 5, Swallowed, UM_CUSTOMIZE_WINDOW, '0'},
     {WM_RBUTTONDOWN, HTCLIENT, 1, 3, 1, 1, 0, 0, 3, 5, Swallowed, UM_CUSTOMIZE_WINDOW, '0'},
     {WM_NCRBUTTONDOWN, HTCAPTION, 1, 2, 1, 1, 0, 0, 3, 5, Swallowed, UM_SETTINGS, '0'},
     {WM_RBUTTONDOWN, HTCLIENT, 1, 1, 1, 0, 0, 0, 3, 5, PassedOn, 0, 0},
-    {WM_RBUTTONUP, HTCLIENT, 1, 0, 1, 0, 0, 0, 3, 5, PassedOn, 0, 0},
     // The caption buttons' shortcuts come before any Scroll Lock test.
     {WM_NCRBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
-    {WM_NCRBUTTONDOWN, HTMAXBUTTON, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     {WM_NCRBUTTONDOWN, HTHELP, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_FAST_FOLDERS, 'c'},
     {WM_NCRBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
-    {WM_NCRBUTTONDOWN, HTMAXBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
     {WM_RBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, PassedOn, 0, 0},
-    {WM_NCRBUTTONDOWN, HTHELP, 1, 1, 1, 1, 0, 0, 3, 5, Swallowed, UM_FAST_FOLDERS, 'c'},
     {WM_NCRBUTTONDOWN, HTMINBUTTON, 1, 1, 1, 1, 1, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
 };
 
@@ -168,10 +160,11 @@ TEST_F(Hook, DecidesEachCaseOfItsTable) {
         HeldKey control(row.keys & 1 ? VK_CONTROL : 0), shift(row.keys & 2 ? VK_SHIFT : 0);
         EXPECT_EQ(Call(row.message, row.hitTest), row.result);
         WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(foreground) : 0;
-        EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, Packed(150, 70)}} : Posts{}));
+        EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, MAKELPARAM(150, 70)}} : Posts{}));
     }
     Defaults();
     EXPECT_EQ(Call(WM_NCMBUTTONDOWN, HTCAPTION, {150, 70}, nullptr, -1), PassedOn);
+    EXPECT_EQ(mouseHook(HC_ACTION, WM_NCMBUTTONDOWN, 0), PassedOn) << "no event";
     EXPECT_EQ(Call(WM_NCMBUTTONDOWN, HTCAPTION, {150, 70}, nullptr, HC_NOREMOVE), Swallowed);
     EXPECT_EQ(Only(), UM_TRAY_WINDOW);
     // Only the low 16 bits of the handle and of each coordinate travel.
@@ -181,14 +174,12 @@ TEST_F(Hook, DecidesEachCaseOfItsTable) {
 
 TEST_F(Hook, TheDoubleClickFeaturePostsToTheClickedWindowInOrder) {
     auto posted = [&] { return Take(clicked); };
-    const LPARAM at = Packed(150, 70), inside = Packed(30, 40); // client coordinates inside
+    const LPARAM at = MAKELPARAM(150, 70), inside = MAKELPARAM(30, 40); // client coordinates inside
     Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_DOUBLE_CLICK);
     Call(WM_NCMBUTTONDOWN, HTSYSMENU);
     EXPECT_EQ(posted(), (Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}}));
     Call(WM_NCMBUTTONDOWN, HTCLOSE);
     EXPECT_EQ(posted(), (Posts{{WM_NCLBUTTONDOWN, HTCLOSE, at}, {WM_LBUTTONUP, MK_MBUTTON, at}}));
-    Call(WM_NCMBUTTONDOWN, HTCAPTION);
-    EXPECT_EQ(posted(), (Posts{{WM_NCLBUTTONDBLCLK, HTCAPTION, at}}));
     POINT screen = {30, 40};
     ClientToScreen(clicked, &screen);
     Call(WM_MBUTTONDOWN, HTCLIENT, screen);
@@ -247,56 +238,17 @@ TEST_F(Hook, AHookWhoseHostIsGoneStepsAsideAndAStartMenuClickIsDismissedOnce) {
     // window under the cursor to the front, once.
     Switches(1, 1, 0, 0, CAPTION_START_MENU, BODY_START_MENU);
     Call(WM_NCMBUTTONDOWN);
-    RECT frame;
-    GetWindowRect(clicked, &frame);
-    MoveMouseTo({frame.left + 100, frame.top + 100});
+    MoveMouseTo(Target::At(clicked, 100, 100));
     Call(WM_LBUTTONDOWN, HTCLIENT);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == clicked; }, 2000));
     ASSERT_TRUE(MakeForeground(foreground));
-    Call(WM_LBUTTONDOWN, HTCLIENT);
-    Call(WM_MBUTTONDOWN, HTCLIENT);
-    Call(WM_MBUTTONDOWN, HTCLIENT);
+    for (WPARAM press : {WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_MBUTTONDOWN})
+        Call(press, HTCLIENT);
     PumpFor(100);
-    EXPECT_EQ(GetForegroundWindow(), foreground);
+    EXPECT_EQ(GetForegroundWindow(), foreground) << "dismissed twice, or by a middle press";
     Call(WM_RBUTTONDOWN, HTCLIENT);
-    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == clicked; }, 2000));
-}
-
-TEST_F(Hook, RandomCallsAndARandomSharedRecordNeverTakeTheProgramDown) {
-    HWND dead = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, 0, 0, 0);
-    DestroyWindow(dead);
-    const HWND windows[] = {nullptr, clicked, host, dead};
-    const UINT messages[] = {WM_MOUSEMOVE,     WM_LBUTTONDOWN,   WM_RBUTTONDOWN,
-                             WM_RBUTTONUP,     WM_MBUTTONDOWN,   WM_MBUTTONUP,
-                             WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN, WM_NCRBUTTONUP};
-    std::mt19937 random(19990101);
-    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
-    auto* record = reinterpret_cast<unsigned char*>(&s());
-    const int first = offsetof(HookSharedRecord, itEnabled), size = sizeof(HookSharedRecord);
-    for (int call = 0; call < 100000; ++call) {
-        // Random bytes anywhere but in the installer's words, which only decide where posts
-        // go; now and then small codes and a count, so that every path is taken.
-        for (int i = first + pick(size - first), n = call % 64 ? 0 : pick(600); n-- && i < size;)
-            record[i++] = static_cast<unsigned char>(random());
-        if (call % 64 == 0) {
-            s().currentCaptionFeature = pick(9) - 1;
-            s().currentBodyFeature = pick(10) - 1;
-            s().customCount = pick(2) ? pick(200) - 50 : static_cast<LONG>(random());
-            s().tableSequence &= ~pick(2);
-            strcpy(s().customTable[pick(100)].className, "QuilletHookFg");
-            s().hookProc = pick(8) ? mouseHook : nullptr;
-            SetScrollLock(static_cast<BYTE>(pick(3) == 0 ? 1 : pick(256)));
-        }
-        MOUSEHOOKSTRUCT event = {{pick(4000) - 2000, static_cast<LONG>(random())},
-                                 windows[pick(4)],
-                                 static_cast<UINT>(pick(2) ? pick(32) : random()),
-                                 0};
-        mouseHook(pick(4) - 1, messages[pick(9)], pick(50) ? reinterpret_cast<LPARAM>(&event) : 0);
-        // What was posted is dropped, not carried out.
-        for (MSG msg; call % 256 == 0 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);)
-            if (msg.message == WM_PAINT) DispatchMessageA(&msg);
-    }
-    s().hookProc = mouseHook;
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == clicked; }, 2000))
+        << "a right press dismisses a Start-menu click that a middle press left";
 }
 
 // The entry whose features lie on the page after the one where its name starts, and a rewrite
@@ -337,9 +289,8 @@ TEST_F(Hook, TellHookCustWinCopiesAtMostAHundredNamesUpToTheirZero) {
         many.Add("Class" + std::to_string(i), i % 6, i % 8);
     Tell(many);
     ASSERT_EQ(s().customCount, 100);
-    EXPECT_STREQ(s().customTable[99].className, "Class99");
-    EXPECT_TRUE(s().customTable[99].captionFeature == 3 && s().customTable[99].bodyFeature == 3);
-    EXPECT_EQ(s().tableSequence & 1, 0) << "left marked as being rewritten";
+    EXPECT_TRUE(!strcmp(s().customTable[99].className, "Class99") &&
+                s().customTable[99].captionFeature == 3 && s().customTable[99].bodyFeature == 3);
     two.Add("First", 1, 2);
     two.Add("", 3, 4);
     memset(&two.bytes[CustomRecordSize], 'A', SharedClassNameSize); // no zero within its field
@@ -347,7 +298,6 @@ TEST_F(Hook, TellHookCustWinCopiesAtMostAHundredNamesUpToTheirZero) {
     Tell(two);
     EXPECT_EQ(s().customCount, 2);
     EXPECT_EQ(strnlen(s().customTable[1].className, SharedClassNameSize), SharedClassNameSize - 1u);
-    EXPECT_STREQ(s().customTable[5].className, "Class5") << "entries past the count keep theirs";
 }
 
 } // namespace

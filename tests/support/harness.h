@@ -14,7 +14,6 @@
 
 #include "hook/host_messages.h"
 #include "hook/quillet99hook.h"
-#include "target/watched.h"
 
 inline std::string BinPath(const std::string& file) {
     char path[MAX_PATH];
@@ -39,8 +38,12 @@ inline WPARAM Low16(HWND window) {
     return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
 }
 
-inline bool Visible(HWND window) {
-    return IsWindowVisible(window) != FALSE;
+// A window of the test, of a class registered on first use; its title is its class name.
+inline HWND MakeWindow(const char* className, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                       HWND parent = nullptr, WNDPROC proc = DefWindowProcA) {
+    WNDCLASSA wc = {0, proc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, className};
+    RegisterClassA(&wc);
+    return CreateWindowA(className, className, style, 60, 60, 300, 240, parent, 0, 0, 0);
 }
 
 // The bottom of a window's region (0 when it has none), of a rolled-up window with a sizing
@@ -56,9 +59,7 @@ inline LONG RolledBottom(bool sizable = true) {
     return GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(sizable ? SM_CYFRAME : SM_CYDLGFRAME) +
            2;
 }
-inline LONG UnrolledBottom() {
-    return 2 * GetSystemMetrics(SM_CYSCREEN);
-}
+const LONG UnrolledBottom = 2 * GetSystemMetrics(SM_CYSCREEN);
 
 inline void SendInputOf(DWORD type, DWORD flags, POINT pt = {}, WORD key = 0) {
     INPUT input = {};
@@ -92,8 +93,8 @@ inline void Press(Button button, bool down) {
     SendInputOf(INPUT_MOUSE, down ? up[button] / 2 : up[button]);
 }
 
-// Two clicks of one button close in time and place would make a double click, whatever came
-// between them in other programs: the second one waits.
+// Two clicks of one button close in time and place make a double click, even with others in
+// other programs between them: the second one waits.
 inline void ClickAt(POINT pt, Button button) {
     static POINT last[3];
     static DWORD lastTime[3];
@@ -105,11 +106,6 @@ inline void ClickAt(POINT pt, Button button) {
     PumpFor(30);
     Press(button, false);
     last[button] = pt, lastTime[button] = GetTickCount();
-}
-
-inline void TypeKey(WORD key) {
-    SendInputOf(INPUT_KEYBOARD, 0, {}, key);
-    SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
 }
 
 // A key held down through real input while the object lives; 0 holds none.
@@ -131,33 +127,28 @@ struct Child {
         return CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                               BinPath("").c_str(), &startup, &info) != 0;
     }
-    // The exit code, or STILL_ACTIVE when it did not end in time.
-    DWORD Wait(DWORD ms) {
+    DWORD Wait(DWORD ms) { // the exit code, or STILL_ACTIVE when it did not end in time
         DWORD code = STILL_ACTIVE;
         if (WaitUntil([&] { return !WaitForSingleObject(info.hProcess, 0); }, ms))
             GetExitCodeProcess(info.hProcess, &code);
         return code;
     }
-    ~Child() {
-        TerminateProcess(info.hProcess, 1);
-        WaitForSingleObject(info.hProcess, 5000);
-    }
+    ~Child() { TerminateProcess(info.hProcess, 1); }
 };
-
-inline void* SectionOf(HMODULE module, const char* name) {
-    auto* base = reinterpret_cast<char*>(module);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
-    while (strncmp(reinterpret_cast<char*>(section->Name), name, 8) != 0)
-        ++section;
-    return base + section->VirtualAddress;
-}
 
 // The hook library loaded into the test, and its shared record as this process maps it.
 struct HookLibrary {
     HMODULE module = LoadLibraryA("QUILLET99HOOK.DLL");
-    HookSharedRecord* shared = static_cast<HookSharedRecord*>(SectionOf(module, "SHARDATA"));
+    HookSharedRecord* shared = static_cast<HookSharedRecord*>(Section("SHARDATA"));
+    void* Section(const char* name) {
+        auto* base = reinterpret_cast<char*>(module);
+        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+            base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+        IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+        while (strncmp(reinterpret_cast<char*>(section->Name), name, 8) != 0)
+            ++section;
+        return base + section->VirtualAddress;
+    }
     template <typename Function>
     Function* Get(const char* name) {
         return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
@@ -165,42 +156,26 @@ struct HookLibrary {
     ~HookLibrary() { FreeLibrary(module); }
 };
 
-// Host-format per-application records of 528 bytes, ending with an empty one.
-struct CustomRecords {
-    std::vector<char> bytes = std::vector<char>(CustomRecordSize);
-    void Add(const std::string& className, LONG caption, LONG body) {
-        bytes.insert(bytes.end() - CustomRecordSize, CustomRecordSize, 0);
-        char* record = &bytes[bytes.size() - 2 * CustomRecordSize];
-        strncpy(record, className.c_str(), 259);
-        strcpy(record + 260, "a title behind the name");
-        memcpy(record + CustomRecordCaptionOffset, &caption, 4);
-        memcpy(record + CustomRecordBodyOffset, &body, 4);
-    }
-};
-
 // The target program, and what it saw.
 struct Target {
     Child process;
     HWND window = nullptr, edit = nullptr;
-    bool Start(const char* name, RECT r = {100, 100, 580, 420}, const char* text = "",
-               const char* icons = "none") {
+    bool Start(const char* name, const char* text = "", const char* icons = "none") {
         char line[600], title[80];
-        wsprintfA(line, "\"%s\" %s %ld %ld %ld %ld %s \"%s\"", BinPath("q99target.exe").c_str(),
-                  name, r.left, r.top, r.right - r.left, r.bottom - r.top, icons, text);
+        wsprintfA(line, "\"%s\" %s %s \"%s\"", BinPath("q99target.exe").c_str(), name, icons, text);
         wsprintfA(title, "Quillet Target %s", name);
-        if (!process.Start(line) || !WaitUntil([&] {
-                return (window = FindWindowA("QuilletTarget", title)) &&
-                       (edit = FindWindowExA(window, nullptr, "Edit", nullptr));
-            }))
-            return false;
-        return TakesMouseInput();
+        return process.Start(line) && WaitUntil([&] {
+                   window = FindWindowA("QuilletTarget", title);
+                   return (edit = FindWindowExA(window, nullptr, "Edit", nullptr)) != nullptr;
+               }) &&
+               TakesMouseInput();
     }
     // Under Wine a window just shown can miss mouse input for a moment.
     bool TakesMouseInput() {
         for (int attempt = 0; attempt < 50; ++attempt) {
-            LONG before = Count(SawMouseMove);
+            LONG before = Count(WM_MOUSEMOVE);
             MoveMouseTo({Client().x + attempt % 2, Client().y});
-            if (WaitUntil([&] { return Count(SawMouseMove) > before; }, 100)) return true;
+            if (WaitUntil([&] { return Count(WM_MOUSEMOVE) > before; }, 100)) return true;
         }
         return false;
     }
@@ -208,8 +183,9 @@ struct Target {
         PostMessageA(window, WM_CLOSE, 0, 0);
         process.Wait(3000);
     }
-    LONG Count(TargetEvent event) const {
-        return static_cast<LONG>(SendMessageA(window, WM_APP + event, 0, 0));
+    // How many of these messages the target or its edit control received.
+    LONG Count(UINT message) const {
+        return static_cast<LONG>(SendMessageA(window, WM_APP, message, 0));
     }
     POINT Caption() const {
         RECT r;
@@ -242,10 +218,6 @@ struct Host {
         PostMessageA(window, WM_CLOSE, 0, 0);
         return process.Wait(10000);
     }
-    void Reload() {
-        PostMessageA(window, UM_RELOAD_SETTINGS, 0, 0);
-        SendMessageA(window, WM_NULL, 0, 0);
-    }
     ~Host() { Close(); }
 };
 
@@ -265,28 +237,23 @@ inline void SetRaw(const std::string& path, const char* name, DWORD type, const 
 inline void SetDword(const std::string& path, const char* name, DWORD value) {
     SetRaw(path, name, REG_DWORD, &value, sizeof value);
 }
-inline void SetString(const std::string& path, const char* name, const std::string& text,
-                      HKEY root = HKEY_CURRENT_USER) {
-    SetRaw(path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1), root);
+inline void SetString(const std::string& path, const char* name, const std::string& text) {
+    SetRaw(path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 // A value as text: a REG_SZ as it is, a REG_DWORD in decimal, "<none>" when it is missing.
-inline std::string Stored(const std::string& path, const char* name,
-                          HKEY root = HKEY_CURRENT_USER) {
+inline std::string Stored(const std::string& path, const char* name) {
     char data[2048] = {};
     DWORD type = 0, size = sizeof data - 1;
-    if (SHGetValueA(root, path.c_str(), name, &type, data, &size)) return "<none>";
+    if (SHGetValueA(HKEY_CURRENT_USER, path.c_str(), name, &type, data, &size)) return "<none>";
     return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : data;
 }
 inline bool KeyExists(const std::string& path) {
     HKEY key;
     return !RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) && !RegCloseKey(key);
 }
-inline void DeleteTree(HKEY root, const std::string& path) {
-    SHDeleteKeyA(root, path.c_str());
-}
 // A registry as after an earlier run (its Folders key is there) with these settings.
 inline void UseSettings(std::initializer_list<std::pair<const char*, DWORD>> values) {
-    DeleteTree(HKEY_CURRENT_USER, ProductPath);
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     SetDword(ProductPath + "\\Folders", "x", 0);
     SHDeleteValueA(HKEY_CURRENT_USER, (ProductPath + "\\Folders").c_str(), "x");
     for (const auto& value : values)
@@ -300,11 +267,4 @@ inline bool Notify(DWORD message, HWND owner, UINT id) {
     data.hIcon = message == NIM_ADD ? LoadIconA(nullptr, IDI_APPLICATION) : nullptr;
     data.uFlags = data.hIcon ? NIF_ICON : 0;
     return Shell_NotifyIconA(message, &data) != FALSE;
-}
-// The icon at this place, counted from the right end of the taskbar where the first one is.
-inline POINT TrayIconPoint(int place) {
-    RECT bar = {};
-    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
-    const int cell = GetSystemMetrics(SM_CXSMICON) + 4; // two pixels on either side
-    return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
 }

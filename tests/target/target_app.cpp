@@ -1,8 +1,8 @@
 // The program the tests click at: a window titled "Quillet Target NAME" whose left half is bare
-// client area and whose right half is a multi-line edit control. It counts the mouse messages
-// it receives and answers WM_APP + n with the count of the n-th message of Watched.
+// client area and whose right half is a multi-line edit control. It counts the messages it and
+// the edit control receive, and answers WM_APP with the count of the message in wParam.
 //
-//   q99target.exe NAME X Y WIDTH HEIGHT ICONS TEXT
+//   q99target.exe NAME ICONS TEXT
 // ICONS "class" gives its window class the program's icon, "set" gives it to the window with
 // WM_SETICON, "none" neither. TEXT "lines:N" fills the edit control with N numbered lines.
 // A copy under another name stands in for any program or a document's associated program: it
@@ -12,46 +12,33 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "target/watched.h"
-
-static LONG Counts[WatchedCount];
+static LONG Counts[WM_USER];
 static WNDPROC EditProc;
 static HWND Edit;
 
-static LRESULT Count(UINT message) {
-    for (int i = 0; i < WatchedCount; ++i)
-        Counts[i] += Watched[i] == message;
-    return message >= WM_APP && message < WM_APP + WatchedCount ? Counts[message - WM_APP] : -1;
-}
-
 static LRESULT CALLBACK EditWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Count(message);
+    Counts[message % WM_USER] += message < WM_USER;
     return CallWindowProcA(EditProc, window, message, wParam, lParam);
 }
 
 static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT count = Count(message);
-    if (count >= 0) return count;
+    Counts[message % WM_USER] += message < WM_USER;
+    if (message == WM_APP) return Counts[wParam % WM_USER];
     if (message == WM_DESTROY) PostQuitMessage(0);
     if (message == WM_SETFOCUS) SetFocus(Edit); // Ctrl+C and Ctrl+V go to the edit control
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static int Record() {
-    char file[MAX_PATH], self[MAX_PATH], line[2 * MAX_PATH + 1024];
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    DWORD length = wsprintfA(line, "%s|%.1000s\r\n", self, GetCommandLineA()), written;
-    GetEnvironmentVariableA("QUILLET_RECORD", file, sizeof file);
-    HANDLE out = CreateFileA(file, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_ALWAYS, 0, nullptr);
-    WriteFile(out, line, length, &written, nullptr);
-    return CloseHandle(out) ? 0 : 1;
-}
-
 int main(int argc, char** argv) {
-    char self[MAX_PATH];
+    char self[MAX_PATH], file[MAX_PATH], text[32768];
     GetModuleFileNameA(nullptr, self, sizeof self);
-    if (!strstr(self, "q99target.exe") || argc < 8) return Record();
+    if (!strstr(self, "q99target.exe") || argc < 4) {
+        DWORD length = wsprintfA(text, "%s|%.1000s\r\n", self, GetCommandLineA()), written;
+        GetEnvironmentVariableA("QUILLET_RECORD", file, sizeof file);
+        HANDLE out = CreateFileA(file, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_ALWAYS, 0, nullptr);
+        return WriteFile(out, text, length, &written, nullptr) && CloseHandle(out) ? 0 : 1;
+    }
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
     WNDCLASSA wc = {0,
@@ -59,26 +46,23 @@ int main(int argc, char** argv) {
                     0,
                     0,
                     instance,
-                    nullptr,
+                    strcmp(argv[2], "class") ? nullptr : icon,
                     LoadCursorA(nullptr, IDC_ARROW),
                     reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
                     nullptr,
                     "QuilletTarget"};
-    wc.hIcon = strcmp(argv[6], "class") == 0 ? icon : nullptr;
     RegisterClassA(&wc);
-    static char text[32768], title[128];
-    strncpy(text, argv[7], sizeof text - 1);
-    for (int i = 1, used = 0; !strncmp(argv[7], "lines:", 6) && i <= atoi(argv[7] + 6); ++i)
+    strncpy(text, argv[3], sizeof text - 1);
+    for (int i = 1, used = 0; !strncmp(argv[3], "lines:", 6) && i <= atoi(argv[3] + 6); ++i)
         used += wsprintfA(text + used, "line %d\r\n", i);
+    char title[128];
     wsprintfA(title, "Quillet Target %.64s", argv[1]);
-    HWND window = CreateWindowA("QuilletTarget", title, WS_OVERLAPPEDWINDOW, atoi(argv[2]),
-                                atoi(argv[3]), atoi(argv[4]), atoi(argv[5]), 0, 0, instance, 0);
-    if (strcmp(argv[6], "set") == 0) SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
-    RECT client;
-    GetClientRect(window, &client);
+    HWND window = CreateWindowA("QuilletTarget", title, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
+                                nullptr, nullptr, instance, nullptr);
+    if (!strcmp(argv[2], "set")) SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
     Edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text,
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL,
-                           client.right / 2, 0, client.right / 2, client.bottom, window, 0, 0, 0);
+                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL, 242, 0,
+                           242, 362, window, nullptr, instance, nullptr);
     EditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(Edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditWndProc)));
     ShowWindow(window, SW_SHOWNORMAL);
