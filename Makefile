@@ -15,6 +15,9 @@ test: deps
 run: deps
 	@tools/run.sh
 
+stop:
+	@tools/stop.sh
+
 bench: deps
 	@tools/bench.sh
 

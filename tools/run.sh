@@ -1,6 +1,6 @@
 #!/bin/bash
-# `make run`: on a display, Quillet 99 inside the Wine "shell" desktop until it is closed;
-# without one, the scripted demo.
+# `make run`: on a display, Quillet 99 and Wine's Notepad inside the Wine "shell" desktop until
+# Quillet 99 is closed; without one, the scripted demo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 arch=$(tools/wine-env.sh arch)
@@ -10,7 +10,11 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 wine=build/$arch/wine
 tools/wine-env.sh start "$wine"
-trap 'tools/wine-env.sh stop "$wine"' EXIT
-echo "Quillet 99 runs in the Wine desktop on $DISPLAY. Close it from another shell with:"
-echo "  tools/wine-env.sh exec $wine build/$arch/bin/q99probe.exe close Quillet99 'Quillet 99' 5000"
-tools/wine-env.sh exec "$wine" "build/$arch/bin/Quillet99.exe"
+trap 'tools/stop.sh' EXIT
+trap 'exit 130' INT TERM
+tools/wine-env.sh exec "$wine" "build/$arch/bin/Quillet99.exe" &
+host=$!
+tools/wine-env.sh exec "$wine" notepad.exe >/dev/null 2>&1 &
+echo "Quillet 99 runs beside Notepad on $DISPLAY: middle-click Notepad's title bar to send it to the tray, and click its icon there to bring it back."
+echo "End it with 'make stop' in another shell, or Ctrl+C here: either closes Quillet 99, which gives every window back."
+wait "$host"
