@@ -10,7 +10,6 @@ KnownWindow Remember(HWND window) {
 bool StillThere(HWND window, DWORD processId, const char* className) {
     DWORD process = 0;
     char name[sizeof KnownWindow::className];
-    return IsWindow(window) && GetWindowThreadProcessId(window, &process) &&
-           process == processId && GetClassNameA(window, name, sizeof name) &&
-           lstrcmpA(name, className) == 0;
+    return IsWindow(window) && GetWindowThreadProcessId(window, &process) && process == processId &&
+           GetClassNameA(window, name, sizeof name) && lstrcmpA(name, className) == 0;
 }

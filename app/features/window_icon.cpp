@@ -17,13 +17,15 @@ using WalkProcesses = BOOL(WINAPI*)(HANDLE, PROCESSENTRY32*);
 
 template <typename Function>
 Function Find(HMODULE module, const char* name) {
-    return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                  : nullptr;
+    return module
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+               : nullptr;
 }
 
 bool ProgramFileOf(DWORD processId, char* path, DWORD size) {
     HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
-    if (HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {
+    if (HANDLE process =
+            OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {
         DWORD length = size;
         auto query = Find<QueryImageName>(kernel, "QueryFullProcessImageNameA");
         bool named = query && query(process, 0, path, &length);
@@ -56,7 +58,8 @@ HICON ProgramIcon(HWND window) {
     DWORD processId = 0;
     char path[MAX_PATH];
     HICON small = nullptr, large = nullptr;
-    if (!GetWindowThreadProcessId(window, &processId) || !ProgramFileOf(processId, path, sizeof path))
+    if (!GetWindowThreadProcessId(window, &processId) ||
+        !ProgramFileOf(processId, path, sizeof path))
         return nullptr;
     // Wine leaves garbage in the handles of a file without icons.
     if (!ExtractIconExA(path, 0, &large, &small, 1)) return nullptr;

@@ -183,7 +183,9 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
         SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     const NOTIFYICONDATAA& first = TrayedWindows[0].icon;
     EXPECT_FALSE(IsWindowVisible(sent[0]));
-    EXPECT_TRUE(first.cbSize == 88 && first.uFlags == 7 && first.uCallbackMessage == 1324);
+    EXPECT_TRUE(first.cbSize == NOTIFYICONDATAA_V1_SIZE && first.uFlags == 7 &&
+                first.uCallbackMessage == UM_TRAYED_WINDOW_ICON)
+        << "88 bytes in a 32-bit build";
     EXPECT_EQ(std::string(first.szTip), title.substr(0, 63));
     EXPECT_EQ(first.hIcon, LoadIconA(nullptr, IDI_EXCLAMATION)) << "no icon of its own";
     EXPECT_TRUE(TrayedWindows[1].icon.uID == 556 && TrayedWindows[1].icon.hIcon == own);
