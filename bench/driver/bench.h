@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench_shared.h"
-#include "desktop.h"
+#include "support/harness.h"
 
 // Repetitions of each measurement; every figure is the median over them.
 extern int Repeats;
@@ -67,6 +67,22 @@ class Report {
     std::deque<Figure> figures_; // references to figures stay valid
 };
 
+// The shared memory a benchmark program creates to report to the driver: waited for, mapped
+// and released. Its first word is set to 1 once the program is ready.
+class SharedView {
+  public:
+    SharedView() = default;
+    ~SharedView() { Close(); }
+    SharedView(const SharedView&) = delete;
+    SharedView& operator=(const SharedView&) = delete;
+    void* Open(const char* name, DWORD access, DWORD timeoutMs = 10000);
+    void Close();
+
+  private:
+    HANDLE mapping_ = nullptr;
+    void* view_ = nullptr;
+};
+
 // q99bench_target.exe, the window that the mouse-move and click benchmarks aim at.
 class BenchTarget {
   public:
@@ -87,10 +103,17 @@ class BenchTarget {
     bool TakesMouseAt(POINT pt);
 
   private:
-    ChildProcess process_;
+    Child process_;
     SharedView view_;
     BenchTargetLog* log_ = nullptr;
 };
+
+// The loaded hook library's exports, called as the host calls them.
+#define HOOK_EXPORT(library, name) ((library).Get<decltype(name)>(#name))
+
+// The screen point of the notification area's icon at this place, counted from the right end
+// of the taskbar, where the shell puts the first.
+POINT TrayIconPoint(int place);
 
 // A press and release of one button where the cursor is, in one SendInput call.
 void SendClick(Button button);

@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "registry.h"
-
 int Repeats = 7;
 
 LONGLONG Counter() {
@@ -149,8 +147,8 @@ bool BenchTarget::Start(RECT frame) {
 
 void BenchTarget::Close() {
     if (HWND window = Window()) PostMessageA(window, WM_CLOSE, 0, 0);
-    process_.WaitExit(3000);
-    process_.Kill();
+    process_.Wait(3000);
+    TerminateProcess(process_.info.hProcess, 1);
     view_.Close();
     log_ = nullptr;
 }
@@ -198,5 +196,31 @@ void SendClick(Button button) {
 }
 
 void UseFirstRunSettings() {
-    DeleteProductKey();
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
+}
+
+POINT TrayIconPoint(int place) {
+    RECT taskbar = {};
+    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &taskbar);
+    // Each icon takes a small icon's width and a border of two pixels on either side.
+    const int cell = GetSystemMetrics(SM_CXSMICON) + 4;
+    return {taskbar.right - cell * place - cell / 2, (taskbar.top + taskbar.bottom) / 2};
+}
+
+void* SharedView::Open(const char* name, DWORD access, DWORD timeoutMs) {
+    Close();
+    WaitUntil([&] { return (mapping_ = OpenFileMappingA(access, FALSE, name)) != nullptr; },
+              timeoutMs);
+    if (!mapping_) return nullptr;
+    view_ = MapViewOfFile(mapping_, access, 0, 0, 0);
+    auto* ready = static_cast<volatile LONG*>(view_);
+    if (!view_ || !WaitUntil([&] { return *ready == 1; }, timeoutMs)) return nullptr;
+    return view_;
+}
+
+void SharedView::Close() {
+    if (view_) UnmapViewOfFile(view_);
+    if (mapping_) CloseHandle(mapping_);
+    view_ = nullptr;
+    mapping_ = nullptr;
 }

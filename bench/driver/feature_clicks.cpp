@@ -12,10 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "hook/host_messages.h"
-#include "host_process.h"
-#include "tray.h"
-
 namespace {
 
 constexpr int Clicks = 60;
@@ -137,13 +133,13 @@ bool ReferenceClick(BenchTarget& target, HWND window, int click, Steps& steps) {
 bool MeasureReference(BenchTarget& target, Steps& steps) {
     HookLibrary hook;
     HWND window = CreateStandIn();
-    if (!window || !hook.Load()) return Fail("no hook library", -1);
-    hook.activateIt(1);
-    hook.activateCaptionFeature(CAPTION_TRAY_WINDOW);
-    bool done = hook.install(window) != nullptr;
+    if (!window || !hook.module) return Fail("no hook library", -1);
+    HOOK_EXPORT(hook, ActivateIt)(1);
+    HOOK_EXPORT(hook, ActivateCaptionFeature)(CAPTION_TRAY_WINDOW);
+    bool done = HOOK_EXPORT(hook, InstallMouseHook)(window) != nullptr;
     for (int click = 0; done && click < ReferenceClicks; ++click)
         done = ReferenceClick(target, window, click, steps);
-    hook.uninstall();
+    HOOK_EXPORT(hook, UninstallMouseHook)();
     DestroyWindow(window);
     ShowWindowAsync(target.Window(), SW_SHOW);
     return done;
@@ -153,7 +149,7 @@ bool MeasureReference(BenchTarget& target, Steps& steps) {
 // shown.
 bool MeasureHost(BenchTarget& target, std::vector<double>& hide, std::vector<double>& show) {
     UseFirstRunSettings();
-    HostProcess host;
+    Host host;
     if (!host.Start()) return Fail("the host did not start", -1);
     const BenchTargetLog& log = target.Log();
     for (int click = 0; click < Clicks; ++click) {
@@ -165,7 +161,7 @@ bool MeasureHost(BenchTarget& target, std::vector<double>& hide, std::vector<dou
         // The icon is looked for once the target is hidden: each look is a message to the
         // shell, which has the host's icon to add.
         bool hidden = PollUntil([&] { return log.hides != hides; }) && PollUntil([&] {
-                          bool present = TrayIconPresent(host.Window(), HostIconId);
+                          bool present = Notify(NIM_MODIFY, host.window, HostIconId);
                           iconAt = Counter();
                           return present;
                       });

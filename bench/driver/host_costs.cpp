@@ -8,7 +8,6 @@
 
 #include <cstdio>
 
-#include "host_process.h"
 #include "unix_process.h"
 
 namespace {
@@ -41,8 +40,8 @@ bool MeasureHostCosts(Report& report) {
         librariesPrivate, hostWorkingSet, bareWorkingSet;
     for (int rep = 0; rep < Repeats; ++rep) {
         UseFirstRunSettings();
-        HostProcess host;
-        ChildProcess bare;
+        Host host;
+        Child bare;
         if (!host.Start() || !bare.Start("\"" + BinPath("q99bench_bare.exe") + "\"") ||
             !PollUntil([] { return FindWindowA("QuilletBenchBare", nullptr) != nullptr; }, 10)) {
             printf("host costs: the programs did not start\n");
@@ -55,17 +54,17 @@ bool MeasureHostCosts(Report& report) {
             return false;
         }
         // Started after the look-up: the same image as the bare program.
-        ChildProcess libraries;
+        Child libraries;
         if (!libraries.Start("\"" + BinPath("q99bench_bare.exe") + "\" " + HostLibraries)) {
             printf("host costs: the bare program with libraries did not start\n");
             return false;
         }
         // Start-up done: the host has installed its hook; give both a moment to settle.
         Sleep(2000);
-        Memory hostMemory = MemoryOf(host.Process().Handle());
-        Memory bareMemory = MemoryOf(bare.Handle());
-        librariesPrivate.push_back(MemoryOf(libraries.Handle()).privateBytes);
-        libraries.Kill();
+        Memory hostMemory = MemoryOf(host.process.info.hProcess);
+        Memory bareMemory = MemoryOf(bare.info.hProcess);
+        librariesPrivate.push_back(MemoryOf(libraries.info.hProcess).privateBytes);
+        TerminateProcess(libraries.info.hProcess, 1);
         hostPrivate.push_back(hostMemory.privateBytes);
         barePrivate.push_back(bareMemory.privateBytes);
         privateRatio.push_back(hostMemory.privateBytes / bareMemory.privateBytes);

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <string>
 
-#include "hook_library.h"
 #include "unix_process.h"
 
 namespace {
@@ -73,7 +72,6 @@ class Hooks {
           ready_(NewEvent(BenchLowLevelReadyName, FALSE)) {}
     ~Hooks() {
         if (window_) DestroyWindow(window_);
-        ours_.Free();
         CloseHandle(on_);
         CloseHandle(off_);
         CloseHandle(ready_);
@@ -82,13 +80,15 @@ class Hooks {
     bool Start() {
         window_ =
             CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-        return window_ && ours_.Load() &&
+        return window_ && ours_.module &&
                lowLevel_.Start("\"" + BinPath("q99bench_llhook.exe") + "\"", true) &&
                WaitForSingleObject(ready_, 10000) == WAIT_OBJECT_0;
     }
 
     bool Set(HookKind kind, bool on) {
-        if (kind == OurHook) return on ? ours_.install(window_) != nullptr : ours_.uninstall();
+        if (kind == OurHook)
+            return on ? HOOK_EXPORT(ours_, InstallMouseHook)(window_) != nullptr
+                      : HOOK_EXPORT(ours_, UninstallMouseHook)();
         if (kind == LowLevelHook) {
             SetEvent(on ? on_ : off_);
             return WaitForSingleObject(ready_, 10000) == WAIT_OBJECT_0;

@@ -6,9 +6,6 @@
 
 #include <cstdio>
 
-#include "host_process.h"
-#include "registry.h"
-
 namespace {
 
 constexpr DWORD ClickGapMs = 5;
@@ -38,7 +35,7 @@ bool MeasureOnce(BenchTarget& target, const std::string& commandLine, const char
                  const HookLibrary* hook, StartUp& result) {
     const BenchTargetLog& log = target.Log();
     if (!target.TakesMouseAt(target.CaptionPoint())) return false;
-    ChildProcess program;
+    Child program;
     double start = Seconds();
     if (!program.Start(commandLine)) return false;
     for (int click = 0; Seconds() - start < 10; ++click) {
@@ -63,17 +60,18 @@ bool MeasureOnce(BenchTarget& target, const std::string& commandLine, const char
         Sleep(ClickGapMs);
     }
     if (HWND window = FindWindowA(windowClass, nullptr)) PostMessageA(window, WM_CLOSE, 0, 0);
-    program.WaitExit(5000);
+    program.Wait(5000);
     return result.window >= 0 && (!hook || result.swallowed >= 0);
 }
 
 } // namespace
 
 bool MeasureStartUp(Report& report) {
-    UseQuietFeatures();
+    // Features with no visible effect: running an empty command.
+    UseSettings({{"CaptionFeature", 4}, {"BodyFeature", 4}});
     BenchTarget target;
     HookLibrary hook;
-    if (!target.Start() || !hook.Load()) {
+    if (!target.Start() || !hook.module) {
         printf("start-up: the target did not start\n");
         return false;
     }
