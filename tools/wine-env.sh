@@ -56,7 +56,7 @@ wine_run() { "$WINELOADER_PATH" "$@"; }
 
 make_prefix() {
     local dir=$1
-    [ -f "$WINEPREFIX/.quillet-ready-5" ] && return 0
+    [ -f "$WINEPREFIX/.quillet-ready-6" ] && return 0
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     echo "wine-env: creating a $WINEARCH prefix in $WINEPREFIX"
@@ -69,11 +69,12 @@ make_prefix() {
         'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebug'; do
         wine_run reg add "$key" /v Debugger /d quillet-no-debugger /f >/dev/null 2>&1 || true
     done
-    # Wine's own fonts (Debian's fonts-wine), Marlett for the caption buttons among them, where
-    # this Wine looks for them.
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    # Wine's own fonts (Debian's fonts-wine) where this Wine looks for them: Marlett for the
+    # caption buttons, and the raster MS Sans Serif, whose sizes and widths are Windows 95's.
+    cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" \
+        2>/dev/null || true
     "$WINESERVER" -w
-    touch "$WINEPREFIX/.quillet-ready-5"
+    touch "$WINEPREFIX/.quillet-ready-6"
 }
 
 start_xvfb() {
