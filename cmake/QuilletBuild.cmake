@@ -120,9 +120,9 @@ function(quillet_icon output base)
                        DEPENDS ${sizes} VERBATIM)
 endfunction()
 
-function(quillet_picture output source)
-    set(options ${ARGN})
+# A bitmap from one XPM, in the 16-colour form that Windows 95 and NT 4.0 read.
+function(quillet_bitmap output source)
     add_custom_command(OUTPUT "${output}"
-                       COMMAND ${QUILLET_CONVERT} "${source}" ${options} "${output}"
+                       COMMAND ${QUILLET_CONVERT} "${source}" -type Palette "BMP3:${output}"
                        DEPENDS "${source}" VERBATIM)
 endfunction()

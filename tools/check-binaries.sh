@@ -92,6 +92,12 @@ for ico in "$bin"/../app/pictures/*.ico; do
     done
 done
 
+# Every bitmap is a 16-colour one as well.
+for bmp in "$bin"/../app/pictures/*.bmp; do
+    bits=$(od -An -tu2 -j28 -N2 "$bmp" | tr -d ' ')
+    [ "$bits" = 4 ] || fail "$(basename "$bmp") has $bits bits per pixel, not 4"
+done
+
 # The version resource names the system the binaries are for: 32-bit Windows, 95 and NT alike.
 for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
     at=$(grep -obUaP '\xbd\x04\xef\xfe' "$bin/$file" | head -n1 | cut -d: -f1)

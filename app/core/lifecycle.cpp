@@ -6,13 +6,16 @@
 #include "core/main_window.h"
 #include "core/previous_versions.h"
 #include "core/timers.h"
+#include "features/commands.h"
 #include "features/roll_up.h"
 #include "features/taskbar.h"
+#include "features/tray_icon.h"
+#include "features/tray_menu.h"
 #include "features/tray_windows.h"
+#include "features/window_features_menu.h"
 #include "features/window_journal.h"
 #include "hook/quillet99hook.h"
 
-int Suspended;
 UINT TaskbarCreatedMessage;
 
 static bool ShutdownDone;
@@ -36,10 +39,19 @@ LRESULT OnCreate(HWND window) {
     RetirePreviousVersions();
     CreateRolledWindows();
     Suspended = 0;
+    // The library's record outlives a host that ended suspended while any program still has the
+    // library loaded: every start is active.
+    ActivateIt(1);
     ApplySettings();
+    TrayIconShown = 0;
+    if (Settings.ShowTrayIcon == 1) {
+        TrayIconShown = 1;
+        AddTrayIcon(window);
+    }
     RegisterHotKeys(window);
     if (!StartTimerOrShutdown(window, IndicatorTimer, 100)) return 0;
     if (!StartTimerOrShutdown(window, InstallHookTimer, 100)) return 0;
+    CreateMenuFont();
     WarnWithoutMiddleButton(window);
     return 0;
 }
@@ -57,8 +69,11 @@ void Shutdown() {
     FreeRolledWindows();
     FreeCustomWindowTable();
     UninstallMouseHook();
+    DeleteTrayIcon(MainWindow); // whether or not it is shown
+    TrayIconShown = 0;
     RestoreAllTrayedWindows();
     ClearWindowJournal();
+    DestroyTrayMenu();
     PostQuitMessage(0);
 }
 
@@ -71,5 +86,6 @@ void OnInstallHookTimer(HWND window) {
 // The new taskbar is a new window, with a new Start button.
 void OnTaskbarCreated(HWND) {
     FindStartButton();
+    AddTrayIconAgain();
     AddTrayedWindowIconsAgain();
 }

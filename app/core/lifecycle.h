@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-extern int Suspended;
 // Broadcast by the shell when its taskbar is created anew; known only at run time.
 extern UINT TaskbarCreatedMessage;
 

@@ -9,9 +9,12 @@
 #include "core/run_file.h"
 #include "core/scroll_mode.h"
 #include "core/timers.h"
+#include "features/commands.h"
 #include "features/roll_up.h"
 #include "features/start_menu.h"
+#include "features/tray_icon.h"
 #include "features/tray_windows.h"
+#include "features/window_features_menu.h"
 #include "hook/host_messages.h"
 #include "resources/resource_ids.h"
 
@@ -41,6 +44,12 @@ bool CreateMainWindow(HINSTANCE instance) {
     return true;
 }
 
+// A reload asked for by another program: the settings everywhere, and the icon sent again.
+static void ReloadSettings() {
+    ApplySettings();
+    if (Settings.ShowTrayIcon == 1) RefreshTrayIcon();
+}
+
 extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == TaskbarCreatedMessage && message != 0) {
         OnTaskbarCreated(window);
@@ -52,16 +61,22 @@ extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam
     case WM_DESTROY: Shutdown(); return 0;
     case WM_TIMER: return OnTimer(window, wParam);
     case WM_QUERYOPEN: return 0;
+    case WM_MEASUREITEM:
+        return MeasureWindowFeaturesItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM: return DrawWindowFeaturesItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
+    case WM_COMMAND: HandleCommand(window, LOWORD(wParam)); return 0;
     case WM_HOTKEY:
     case WM_KEYDOWN: HotKeyAction(window, wParam, lParam); return 0;
     case UM_START_MENU: StartMenuRequest(window, wParam); return 0;
     case UM_ROLL_WINDOW: ToggleRollUp(window, message, wParam, lParam); return 0;
     case UM_RUN_CAPTION_COMMAND: RunFile(Settings.RunCommand); return 0;
+    case UM_WINDOW_FEATURES_MENU: ShowWindowFeaturesMenu(window); return 0;
     case UM_TRAY_WINDOW: SendWindowToTray(window, message, wParam, lParam); return 0;
-    case UM_RELOAD_SETTINGS: ApplySettings(); return 0;
+    case UM_RELOAD_SETTINGS: ReloadSettings(); return 0;
     case UM_SCROLL_WINDOW: StartScroll(window, wParam); return 0;
     case UM_COPY_PASTE: CopyPaste(); return 0;
     case UM_RUN_BODY_COMMAND: RunFile(Settings.RunBodyCommand); return 0;
+    case UM_TRAY_ICON: OnTrayIcon(window, lParam); return 0;
     case UM_TRAYED_WINDOW_ICON: RestoreTrayedWindow(wParam, lParam); return 0;
     case UM_BUTTON_UP: EndScroll(window); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);

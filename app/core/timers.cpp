@@ -3,6 +3,7 @@
 #include "core/lifecycle.h"
 #include "core/scroll_mode.h"
 #include "features/start_menu.h"
+#include "features/tray_menu.h"
 
 bool StartTimerOrShutdown(HWND window, UINT_PTR id, UINT milliseconds) {
     if (SetTimer(window, id, milliseconds, nullptr)) return true;
@@ -19,6 +20,7 @@ bool StopOneShot(HWND window, UINT_PTR id) {
 LRESULT OnTimer(HWND window, UINT_PTR id) {
     switch (id) {
     case InstallHookTimer: OnInstallHookTimer(window); break;
+    case TrayMenuTimer: OnTrayMenuTimer(window); break;
     case StartMenuTimer:
     case PressStartTimer:
     case RestoreStartTimer: OnStartMenuTimer(window, id); break;

@@ -13,6 +13,11 @@ bool AddNotifyIcon(const NOTIFYICONDATAA& icon) {
     return Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
 }
 
+bool ModifyNotifyIcon(const NOTIFYICONDATAA& icon) {
+    NOTIFYICONDATAA record = icon;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
 bool AddNotifyIconAgain(const NOTIFYICONDATAA& icon) {
     NOTIFYICONDATAA record = icon;
     return Shell_NotifyIconA(NIM_ADD, &record) || Shell_NotifyIconA(NIM_MODIFY, &record);

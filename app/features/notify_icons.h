@@ -5,12 +5,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
+// The host's own icon, and the first of the icons of hidden windows.
+constexpr UINT HostIconId = 42;
 constexpr UINT FirstTrayedIconId = 555;
 
 // An icon's record in its 88-byte form, which every shell since Windows 95 reads.
 NOTIFYICONDATAA NotifyIconRecord(HWND owner, UINT id);
 // False when the shell refuses the icon.
 bool AddNotifyIcon(const NOTIFYICONDATAA& icon);
+bool ModifyNotifyIcon(const NOTIFYICONDATAA& icon);
 // After the shell started again: added, or changed where the shell kept it.
 bool AddNotifyIconAgain(const NOTIFYICONDATAA& icon);
 void DeleteNotifyIcon(HWND owner, UINT id);

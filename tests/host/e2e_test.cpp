@@ -2,56 +2,80 @@
 // observed from outside.
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "harness.h"
+#include "resources/version.h"
 
 namespace {
 
-// The icon at the right end of the taskbar, where the shell puts the first one.
-POINT FirstTrayIcon() {
+// An icon of the notification area, counted from the right end of the taskbar, where the shell
+// puts the first one: the host's own.
+POINT TrayIcon(int place) {
     RECT bar;
     GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
-    return {bar.right - (GetSystemMetrics(SM_CXSMICON) + 4) / 2, (bar.top + bar.bottom) / 2};
+    LONG cell = GetSystemMetrics(SM_CXSMICON) + 4;
+    return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
 }
 
-std::string Clipboard() {
-    WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 1000);
-    HANDLE data = GetClipboardData(CF_TEXT);
-    const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
-    std::string text = chars ? chars : "";
-    CloseClipboard();
-    return text;
+// The menu that a click of this button here opens, or Ctrl+Alt+M without a place, at the
+// cursor or as near as the screen allows; these keys typed into it. The milliseconds it took.
+DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button button = Middle) {
+    if (at.x) MoveMouseTo(at), PumpFor(300); // under Wine a press at once after a move is lost
+    DWORD pressed = GetTickCount();
+    if (at.x) {
+        pressed = ClickAt(at, button);
+    } else {
+        HeldKey control(VK_CONTROL), alt(VK_MENU);
+        Type({'M'});
+    }
+    RECT menu = {};
+    EXPECT_TRUE(WaitUntil([&] { return GetWindowRect(OpenMenu(), &menu) != FALSE; }));
+    DWORD opened = GetTickCount() - pressed;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    EXPECT_TRUE((menu.left == cursor.x || menu.right == GetSystemMetrics(SM_CXSCREEN)) &&
+                (menu.top == cursor.y || menu.bottom <= cursor.y));
+    Type(keys);
+    EXPECT_TRUE(WaitUntil([] { return !OpenMenu(); }));
+    return opened;
+}
+DWORD TrayMenu(std::initializer_list<WORD> keys) {
+    return UseMenu(keys, TrayIcon(0), Right);
 }
 
-TEST(EndToEnd, FeatureClicksAreSwallowedAndCarriedOutAndClosingGivesEverythingBack) {
-    UseSettings({{"CaptionFeature", 4}, {"BodyFeature", 4}}); // both run the empty command
+TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) {
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // a first run
+    Recorder browser("browser.exe");                      // web addresses open in it
+    RegSetValueA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", REG_SZ,
+                 (browser.program + " %1").c_str(), 0);
     Target target;
     ASSERT_TRUE(target.Start("e2e"));
     Host host;
     ASSERT_TRUE(host.Start());
-    ClickAt(target.Caption(), Middle);
-    ClickAt(target.Client(), Middle);
-    // Input is handled in order: a later left click arrives after any click not swallowed.
-    ClickAt(target.Client(), Left);
-    ASSERT_TRUE(WaitUntil([&] { return target.Count(WM_LBUTTONDOWN) == 1; }));
-    EXPECT_EQ(target.Count(WM_NCMBUTTONDOWN) + target.Count(WM_MBUTTONDOWN), 0);
-    EXPECT_EQ(target.Count(WM_MBUTTONUP), 0) << "the release of a feature click too";
     Child second;
     ASSERT_TRUE(second.Start("\"" + BinPath("Quillet99.exe") + "\""));
     EXPECT_EQ(second.Wait(5000), 0u) << "a second copy must end at once";
 
-    SetDword(SettingsPath, "CaptionFeature", CAPTION_TRAY_WINDOW);
-    SendMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
+    // The tray menu, driven as a user drives it.
+    ClickAt(TrayIcon(0), Left);
+    PumpFor(300);
+    EXPECT_EQ(OpenMenu(), nullptr) << "a left click on the icon";
+    EXPECT_GE(TrayMenu({'N'}), 90u) << "the menu opens 100 ms after the press";
+    ASSERT_TRUE(WaitUntil([&] { return !host.hook.shared->hookProc; })) << "suspended";
+    ClickAt(target.Caption(), Middle);
+    EXPECT_TRUE(WaitUntil([&] { return target.Count(WM_NCMBUTTONDOWN) == 1; }));
+    TrayMenu({'C'});
+    EXPECT_TRUE(WaitUntil([&] { return host.hook.shared->hookProc != nullptr; })) << "active";
+    TrayMenu({'F', 'C', 'Y'});
+    EXPECT_EQ(Stored(SettingsPath, "CaptionFeature"), "3");
     ClickAt(target.Caption(), Middle);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(target.window); }));
-    ClickAt(FirstTrayIcon(), Left);
+    ClickAt(TrayIcon(1), Left);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(target.window); }));
-    EXPECT_TRUE(WaitUntil([&] { return !Notify(NIM_MODIFY, host.window, 555); }));
 
     // Copy and paste in the edit control: Ctrl+C with Ctrl held, Ctrl+V without.
-    SetDword(SettingsPath, "BodyFeature", BODY_COPY_PASTE);
-    SendMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
+    TrayMenu({'F', 'I', VK_UP, VK_RETURN});
+    EXPECT_EQ(Stored(SettingsPath, "BodyFeature"), "7");
+    SetForegroundWindow(target.window); // the menu left the host's hidden window active
     char text[64]; // another program's control: its text only through the messages
     auto edit = [&] {
         return std::string(text, SendMessageA(target.edit, WM_GETTEXT, 64, LPARAM(text)));
@@ -65,81 +89,49 @@ TEST(EndToEnd, FeatureClicksAreSwallowedAndCarriedOutAndClosingGivesEverythingBa
         ClickAt(Target::At(target.edit, 30, 30), Middle);
         EXPECT_TRUE(WaitUntil([&] { return Clipboard() == copied && edit() == copied; }));
     }
-    EXPECT_EQ(host.Close(), 0u);
-    EXPECT_TRUE(IsWindowVisible(target.window) && !Notify(NIM_MODIFY, host.window, 555));
-    ClickAt(target.Caption(), Middle);
-    EXPECT_TRUE(WaitUntil([&] { return target.Count(WM_NCMBUTTONDOWN) == 1; }))
-        << "with the host gone a middle click reaches the program";
-}
 
-TEST(EndToEnd, TheWindowScrollsWhileTheButtonIsHeldUpOrDownByTheHalfItWasPressedIn) {
-    UseSettings({{"CaptionFeature", 4}}); // the body feature is scroll mode by default
-    Host host;
-    ASSERT_TRUE(host.Start());
-    Target target;
-    ASSERT_TRUE(target.Start("scroll", "lines:300"));
-    auto line = [&] { return SendMessageA(target.edit, EM_GETFIRSTVISIBLELINE, 0, 0); };
-    RECT client;
-    GetClientRect(target.edit, &client);
-    // The line scrolled to at once, and the line at the release.
-    auto hold = [&](LONG y, DWORD ms) {
-        MoveMouseTo(Target::At(target.edit, 30, y));
-        LONG scrolls = target.Count(WM_VSCROLL);
-        Press(Middle, true);
-        WaitUntil([&] { return target.Count(WM_VSCROLL) > scrolls; }, 80);
-        LRESULT atOnce = line();
-        PumpFor(ms);
-        Press(Middle, false);
-        SendMessageA(host.window, WM_NULL, 0, 0);
-        return std::make_pair(atOnce, line());
-    };
-    auto down = hold(client.bottom / 2 + 20, 1000);
-    EXPECT_GE(down.first, 1) << "one line at once";
-    EXPECT_TRUE(down.second >= 6 && down.second <= 14) << "about ten more in a second";
-    EXPECT_EQ(target.Count(WM_COPY), 1) << "the selection is copied at the start only";
-    EXPECT_EQ(target.Count(WM_MBUTTONDOWN) + target.Count(WM_MBUTTONUP), 0);
-    PumpFor(400);
-    EXPECT_EQ(line(), down.second) << "the release ends scroll mode";
-    EXPECT_LT(hold(10, 600).second, down.second) << "the upper half scrolls up";
-    LONG scrolls = target.Count(WM_VSCROLL);
-    hold(client.bottom / 2, 400);
-    EXPECT_EQ(target.Count(WM_VSCROLL), scrolls) << "the middle line scrolls nothing";
-    // Released over the caption, the button goes up where the hook does not see it.
-    MoveMouseTo(Target::At(target.edit, 30, client.bottom - 20));
-    Press(Middle, true);
-    PumpFor(300);
-    MoveMouseTo(target.Caption());
-    Press(Middle, false);
-    PumpFor(200);
-    LRESULT released = line();
-    PumpFor(500);
-    EXPECT_EQ(line(), released) << "scroll mode went on after the release";
-}
+    // The About box: its home page button opens the page each time and leaves the box open;
+    // Esc closes it.
+    TrayMenu({'A'});
+    HWND about = FindWindowA("#32770", "About Quillet 99");
+    for (int click = 0; click < 2; ++click)
+        ClickAt(Target::At(GetDlgItem(about, 1240), 20, 5), Left);
+    EXPECT_TRUE(WaitUntil([&] { return browser.Runs(QUILLET_HOME_PAGE) == 2 && IsWindow(about); }));
+    Type({VK_ESCAPE});
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+    RegSetValueA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", REG_SZ, "winebrowser %1", 0);
 
-TEST(EndToEnd, TheNextStartGivesBackWhatAKilledHostLeftHiddenOrRolledUp) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // a first run: the tray feature
-    auto host = std::make_unique<Host>();
-    ASSERT_TRUE(host->Start());
-    HWND oldHost = host->window;
-    Target hidden, rolled;
-    ASSERT_TRUE(hidden.Start("crash1"));
-    ClickAt(hidden.Caption(), Middle);
-    ASSERT_TRUE(rolled.Start("crash2"));
-    PostMessageA(host->window, UM_ROLL_WINDOW, Low16(rolled.window), 0);
-    ASSERT_TRUE(WaitUntil([&] { return RegionBottom(rolled.window) == RolledBottom(); }));
-    ASSERT_FALSE(IsWindowVisible(hidden.window));
-    TerminateProcess(host->process.info.hProcess, 1); // nothing of the shutdown runs
-    host->process.Wait(5000);
-    // Wine keeps calling a killed host's hook: it must let middle clicks through now.
-    ClickAt(rolled.Caption(), Middle);
-    EXPECT_TRUE(WaitUntil([&] { return rolled.Count(WM_NCMBUTTONDOWN) > 0; }));
-    SetString(ProductPath + "\\Journal", "Garbage", "not a record");
-    host = std::make_unique<Host>();
-    ASSERT_TRUE(host->Start());
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(hidden.window); }));
-    EXPECT_TRUE(WaitUntil([&] { return RegionBottom(rolled.window) == UnrolledBottom; }));
-    EXPECT_FALSE(Notify(NIM_MODIFY, oldHost, 555)) << "an icon of the killed host is left over";
-    EXPECT_FALSE(KeyExists(ProductPath + "\\Journal"));
+    // The window-features menu from a caption, from inside a window and from Ctrl+Alt+M acts on
+    // the window in the foreground (one of the test's), not on the one clicked.
+    TrayMenu({'F', 'C', 'F'});
+    TrayMenu({'F', 'I', 'F'});
+    HWND foreground = MakeWindow("QuilletForeground");
+    auto pinned = [](HWND w) { return (GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    ASSERT_TRUE(BringToFront(foreground));
+    UseMenu({VK_ESCAPE}, target.Caption());
+    EXPECT_EQ(GetForegroundWindow(), foreground) << "Escape only closes it";
+    UseMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}, target.Client()); // "Nail   Window"
+    EXPECT_TRUE(WaitUntil([&] { return pinned(foreground) && !pinned(target.window); }));
+    EXPECT_EQ(target.Count(WM_MBUTTONDOWN), 0) << "swallowed";
+    UseMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
+    EXPECT_TRUE(WaitUntil([&] { return !pinned(foreground); })) << "nailed twice";
+    UseMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}); // "Roll   Window"
+    EXPECT_TRUE(WaitUntil([&] { return RegionBottom(foreground) == RolledBottom(); }) &&
+                !RegionBottom(target.window));
+    UseMenu({VK_DOWN, VK_DOWN, VK_RETURN}); // "Tray  Window"
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(foreground); }) &&
+                IsWindowVisible(target.window));
+    ClickAt(TrayIcon(1), Left);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(foreground) && BringToFront(foreground); }));
+    UseMenu({VK_UP, VK_RETURN}); // "Close"
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(foreground); }));
+    // A program that hangs does not hang the host when it is closed: it still exits.
+    ASSERT_TRUE(BringToFront(target.window));
+    PostMessageA(target.window, WM_APP + 1, 0, 0);
+    UseMenu({VK_UP, VK_RETURN});
+    TrayMenu({'X'});
+    EXPECT_EQ(host.process.Wait(10000), 0u);
+    EXPECT_FALSE(Notify(NIM_MODIFY, host.window, 42));
 }
 
 } // namespace

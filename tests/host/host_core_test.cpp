@@ -1,10 +1,8 @@
 // The host's real main window created inside the test process from the host's own code, on a
 // fresh registry, so that what cannot be seen from outside can be read back: the settings
-// store, the records of the tray and of rolled windows, the Start button's steps, the timers.
+// store, the records of the tray and of rolled windows, the Start button's steps, the timers,
+// the menus as built and drawn.
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
 
 #include "config/custom_windows.h"
 #include "config/settings.h"
@@ -12,10 +10,15 @@
 #include "core/run_file.h"
 #include "core/scroll_mode.h"
 #include "core/timers.h"
+#include "features/commands.h"
+#include "features/help_file.h"
 #include "features/roll_up.h"
 #include "features/start_menu.h"
 #include "features/taskbar.h"
+#include "features/tray_icon.h"
+#include "features/tray_menu.h"
 #include "features/tray_windows.h"
+#include "features/window_features_menu.h"
 #include "harness.h"
 
 namespace {
@@ -28,9 +31,37 @@ bool QuitPosted() {
     return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }
 
-// KillTimer succeeds only for a timer that runs; it stops it too.
-bool TimerRunning(UINT_PTR id) {
-    return KillTimer(MainWindow, id) != FALSE;
+// A menu as text, destroyed after: each item's text ('-' for a separator) and id, '*' on the
+// default item, "(o)" on a checked one (all are radio items), a submenu in braces.
+std::string Describe(HMENU menu, bool destroy = true) {
+    std::string text;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char label[64] = {};
+        MENUITEMINFOA item = {};
+        item.cbSize = sizeof item, item.fMask = MIIM_ID | MIIM_TYPE | MIIM_STATE | MIIM_SUBMENU;
+        item.dwTypeData = label, item.cch = sizeof label;
+        GetMenuItemInfoA(menu, i, TRUE, &item);
+        text += item.fType & MFT_SEPARATOR ? "-" : label;
+        if (!item.hSubMenu && item.wID) text += "=" + std::to_string(item.wID);
+        text += item.fState & MFS_DEFAULT ? "*" : item.fState & MFS_CHECKED ? "(o)" : "";
+        text += item.hSubMenu ? "{" + Describe(item.hSubMenu, false) + "}|" : "|";
+    }
+    return destroy && DestroyMenu(menu), text;
+}
+
+// Whether the picture shows this icon of the host with its corner at this point, as the host
+// draws it over the menu's colour.
+bool Shows(HDC picture, POINT at, WORD id) {
+    HDC reference = CreateCompatibleDC(picture);
+    HGDIOBJ old = SelectObject(reference, CreateCompatibleBitmap(picture, 16, 16));
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
+    DrawIconEx(reference, 0, 0, icon, 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
+    bool same = true;
+    for (int pixel = 0; same && pixel < 256; ++pixel)
+        same = GetPixel(reference, pixel % 16, pixel / 16) ==
+               GetPixel(picture, at.x + pixel % 16, at.y + pixel / 16);
+    DeleteObject(SelectObject(reference, old)), DeleteDC(reference);
+    return same;
 }
 
 class HostCore : public ::testing::Test {
@@ -65,73 +96,91 @@ class HostCore : public ::testing::Test {
 };
 
 TEST_F(HostCore, StartUpInstallsTheHookOnTimer1AndAFailingTimerEndsTheHost) {
-    Shared.currentCaptionFeature = 0;
-    Shared.scrollEnabled = 1;
+    Shared.itEnabled = 0; // left so by a host that ended suspended
     ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
-    EXPECT_EQ(Shared.currentCaptionFeature, CAPTION_TRAY_WINDOW);
-    EXPECT_EQ(Shared.currentBodyFeature, BODY_SCROLL_WINDOW);
-    EXPECT_EQ(Shared.scrollEnabled, 0) << "Chord is off by default";
-    EXPECT_EQ(Shared.hookProc, nullptr) << "the hook waits for timer 1";
+    EXPECT_TRUE(Shared.hookProc == nullptr && Shared.itEnabled == 1)
+        << "the hook waits for timer 1";
     ASSERT_TRUE(WaitUntil([] { return Shared.hookProc != nullptr; }, 2000));
-    EXPECT_EQ(Shared.hostWindow, MainWindow);
-    EXPECT_EQ(TaskbarWindow, FindWindowA("Shell_TrayWnd", nullptr));
-    EXPECT_EQ(GetParent(StartButtonWindow), TaskbarWindow);
-    EXPECT_FALSE(IsWindowVisible(MainWindow));
+    EXPECT_TRUE(Shared.hostWindow == MainWindow && !IsWindowVisible(MainWindow));
     // The desktop's own icon view is never scrolled.
     HWND icons = Make("STATIC", WS_CHILD | WS_VISIBLE | 0x2000, Make("SHELLDLL_DefView"));
     SendMessageA(MainWindow, UM_SCROLL_WINDOW, Low16(icons), 0);
-    EXPECT_FALSE(TimerRunning(ScrollTimer));
+    EXPECT_FALSE(KillTimer(MainWindow, ScrollTimer)) << "running"; // stopped, if it was
     // A timer that cannot be stopped or started ends the host.
     SendMessageA(MainWindow, WM_TIMER, StartMenuTimer, 0); // not running: cannot be stopped
-    EXPECT_EQ(Shared.hookProc, nullptr) << "the shutdown sequence did not run";
-    EXPECT_TRUE(QuitPosted());
+    EXPECT_TRUE(!Shared.hookProc && QuitPosted() && !Notify(NIM_MODIFY, MainWindow, 42))
+        << "the shutdown did not run";
     DestroyHost();
     StartHost();
-    HWND gone = Make("gone");
-    DestroyWindow(gone);
-    EXPECT_FALSE(StartTimerOrShutdown(gone, StartMenuTimer, 100));
-    EXPECT_TRUE(QuitPosted());
+    EXPECT_TRUE(!StartTimerOrShutdown(HWND(1), StartMenuTimer, 100) && QuitPosted()) << "no window";
 }
 
 TEST_F(HostCore, TheStartMenuChainMovesTheButtonUnderTheCursorPressesItAndPutsItBack) {
     StartHost();
     SendMessageA(MainWindow, UM_START_MENU, Low16(TaskbarWindow), 0);
     SendMessageA(MainWindow, UM_START_MENU, Low16(StartButtonWindow), 0);
-    EXPECT_FALSE(TimerRunning(StartMenuTimer)) << "a click on or inside the taskbar";
+    EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
     TaskbarWindow = Make("bar", WS_POPUP | WS_VISIBLE);
     StartButtonWindow = Make("BUTTON", WS_CHILD | WS_VISIBLE, TaskbarWindow);
     RECT home, now, moved = {};
     GetWindowRect(StartButtonWindow, &home);
     MoveMouseTo({300, 400});
     DWORD start = GetTickCount(), movedAt = 0;
-    SendMessageA(MainWindow, UM_START_MENU, 0, 0); // the window-features menu's request
+    SendMessageA(MainWindow, WM_COMMAND, 101, 0); // the window-features menu's "Start Menu"
     WaitUntil([&] {
         GetWindowRect(StartButtonWindow, &now);
         if (!movedAt && !EqualRect(&now, &home)) movedAt = GetTickCount() - start, moved = now;
         return movedAt && EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow);
     });
-    EXPECT_GE(movedAt, 300u) << "the chain waits 350 ms first";
-    EXPECT_TRUE(moved.left == 300 && moved.top == 380) << "20 pixels above the cursor";
-    EXPECT_EQ(moved.right - moved.left, home.right - home.left);
+    EXPECT_TRUE(movedAt >= 300 && moved.left == 300 && moved.top == 380)
+        << "after 350 ms, 20 "
+           "pixels above the cursor";
     EXPECT_TRUE(EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow)) << "put back";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
 }
 
+TEST_F(HostCore, TheWindowScrollsWhileTheButtonIsHeldUpOrDownByTheHalfItWasPressedIn) {
+    StartHost(); // the body feature is scroll mode by default
+    // Another program's window, which the host cannot give the mouse capture.
+    Target target;
+    ASSERT_TRUE(target.Start("scroll"));
+    std::string text;
+    for (int line = 1; line <= 300; ++line)
+        text += "line " + std::to_string(line) + "\r\n";
+    HWND edit = target.edit;
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(edit, EM_SETSEL, 0, 6);
+    RECT client;
+    GetClientRect(edit, &client);
+    // The line reached when the button, pressed at this height, goes up (over this point, when
+    // one is given); nothing scrolls afterwards.
+    auto hold = [&](LONG y, DWORD ms, POINT release = {}) {
+        MoveMouseTo(Target::At(edit, 30, y));
+        Press(Middle, true), PumpFor(ms);
+        if (release.x) MoveMouseTo(release);
+        Press(Middle, false), PumpFor(300);
+        LRESULT line = SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0);
+        PumpFor(300);
+        EXPECT_EQ(SendMessageA(edit, EM_GETFIRSTVISIBLELINE, 0, 0), line) << "after the release";
+        return line;
+    };
+    LRESULT down = hold(client.bottom / 2 + 20, 1000), up = hold(10, 500);
+    EXPECT_TRUE(down >= 8 && down <= 14) << "a line at once, and one every 100 ms";
+    EXPECT_EQ(Clipboard(), "line 1") << "the selection is copied";
+    EXPECT_LT(up, down) << "the upper half scrolls up";
+    EXPECT_EQ(hold(client.bottom / 2, 500), up) << "the middle line scrolls nothing";
+    // Released over the caption, the button goes up where the hook does not see it.
+    hold(client.bottom - 20, 1000, target.Caption());
+}
+
 TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick) {
     LoadSettings();
-    for (const char* key : {"\\Settings\\Indicator", "\\Folders", "\\Windows"})
-        EXPECT_TRUE(KeyExists(ProductPath + key)) << key;
-    const std::pair<const char*, DWORD> defaults[] = {
-        {"CaptionFeature", 3}, {"LogitechFeature", 0}, {"BodyFeature", 5},
-        {"LoadOnStartUp", 1},  {"ShowState", 1},       {"DetectMiddleButton", 1},
-        {"ShowTrayIcon", 1},   {"TrayOnMinimize", 0},  {"RollUpOnMaximize", 0},
-        {"FastFolders", 1},    {"HotKey", 1},          {"Chord", 0},
-        {"CtrlClipboard", 0}};
-    for (const auto& d : defaults)
-        EXPECT_EQ(Stored(SettingsPath, d.first), std::to_string(d.second)) << d.first;
-    RECT work;
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_TRUE(Settings.PosX == work.right - 50 && Settings.PosY == work.bottom - 50);
+    std::string written;
+    for (const char* name : {"CaptionFeature", "LogitechFeature", "BodyFeature", "LoadOnStartUp",
+                             "ShowState", "DetectMiddleButton", "ShowTrayIcon", "TrayOnMinimize",
+                             "RollUpOnMaximize", "FastFolders", "HotKey", "Chord", "CtrlClipboard"})
+        written += Stored(SettingsPath, name);
+    EXPECT_EQ(written, "3051111001100");
     SHDeleteKeyA(HKEY_CURRENT_USER, SettingsPath.c_str()); // only the Folders key means a run
     SetString(SettingsPath, "CaptionFeature", "3");
     SetDword(SettingsPath, "Chord", static_cast<DWORD>(-1)); // a number is taken as it is
@@ -144,11 +193,9 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
         SetString(WindowsPath + "\\Class" + std::to_string(i), "Title", std::string(400, 't'));
     LoadSettings();
     EXPECT_EQ(Stored(SettingsPath, "HotKey"), "<none>") << "defaults written again";
-    EXPECT_EQ(Settings.CaptionFeature, 3) << "a text where a number belongs";
-    EXPECT_EQ(Settings.Chord, -1);
-    EXPECT_EQ(Settings.BodyFeature, 5) << "a two-byte DWORD";
-    EXPECT_EQ(Settings.ShowState, 1) << "binary data";
-    EXPECT_EQ(Settings.RunCommand[0], 0) << "600 characters do not fit";
+    // A text where a number belongs, a two-byte DWORD, binary data, a text too long to fit.
+    EXPECT_TRUE(Settings.CaptionFeature == 3 && Settings.Chord == -1 && Settings.BodyFeature == 5 &&
+                Settings.ShowState == 1 && !Settings.RunCommand[0]);
     EXPECT_STREQ(Settings.RunBodyCommand, "calc.exe");
     EXPECT_EQ(CustomWindowCount, CustomWindowTableSize - 1);
     EXPECT_EQ(CustomWindowTable[CustomWindowCount].ClassName[0], 0) << "the terminator";
@@ -158,9 +205,6 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, sizeof path);
     EXPECT_EQ(Stored(RunPath, "Quillet 99"), std::string("\"") + path + "\"");
-    values.LoadOnStartUp = 0;
-    SaveSettingsValues(values);
-    EXPECT_EQ(Stored(RunPath, "Quillet 99"), "<none>");
 }
 
 TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
@@ -182,12 +226,11 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
     for (HWND window : sent)
         SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     const NOTIFYICONDATAA& first = TrayedWindows[0].icon;
-    EXPECT_FALSE(IsWindowVisible(sent[0]));
-    EXPECT_TRUE(first.cbSize == NOTIFYICONDATAA_V1_SIZE && first.uFlags == 7 &&
-                first.uCallbackMessage == UM_TRAYED_WINDOW_ICON)
-        << "88 bytes in a 32-bit build";
+    EXPECT_TRUE(!IsWindowVisible(sent[0]) && first.cbSize == NOTIFYICONDATAA_V1_SIZE &&
+                first.uFlags == 7 && first.uCallbackMessage == UM_TRAYED_WINDOW_ICON);
     EXPECT_EQ(std::string(first.szTip), title.substr(0, 63));
-    EXPECT_EQ(first.hIcon, LoadIconA(nullptr, IDI_EXCLAMATION)) << "no icon of its own";
+    EXPECT_TRUE(first.hIcon && first.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION))
+        << "no icon of its own: its program's";
     EXPECT_TRUE(TrayedWindows[1].icon.uID == 556 && TrayedWindows[1].icon.hIcon == own);
     EXPECT_TRUE(IsWindowVisible(sent[15])) << "the sixteenth";
     SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, 561, WM_RBUTTONDOWN);
@@ -231,7 +274,7 @@ TEST_F(HostCore, RollUpKeepsTheTitleBarAndUnrollsOnTheNextRequestAndAtTheEnd) {
         << "a stranger with a rolled window's handle";
 }
 
-TEST_F(HostCore, EachHiddenWindowsIconIsAskedOfItAgainWhenTheShellStartsAgain) {
+TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
     StartHost();
     HWND changed = Make("changed"), gone = Make("gone");
     HICON question = LoadIconA(nullptr, IDI_QUESTION), logo = LoadIconA(nullptr, IDI_WINLOGO);
@@ -240,18 +283,21 @@ TEST_F(HostCore, EachHiddenWindowsIconIsAskedOfItAgainWhenTheShellStartsAgain) {
         SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     SendMessageA(changed, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(logo));
     DestroyWindow(gone);
-    Notify(NIM_DELETE, MainWindow, 555), Notify(NIM_DELETE, MainWindow, 556);
+    SendMessageA(MainWindow, WM_COMMAND, 205, 0); // the host's own icon in its suspended look
+    for (UINT id : {42, 555, 556})
+        Notify(NIM_DELETE, MainWindow, id);
     TaskbarWindow = StartButtonWindow = nullptr;
     SendMessageA(MainWindow, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_EQ(TaskbarWindow, FindWindowA("Shell_TrayWnd", nullptr));
-    EXPECT_NE(StartButtonWindow, nullptr);
+    EXPECT_TRUE(TaskbarWindow == FindWindowA("Shell_TrayWnd", nullptr) && StartButtonWindow);
     EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 555) && TrayedWindows[0].icon.hIcon == logo);
     EXPECT_FALSE(Notify(NIM_MODIFY, MainWindow, 556) || TrayedWindows[1].icon.uID)
         << "an icon for a window that is gone";
+    EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) &&
+                TrayIconData.hIcon == LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(256)));
     // Windows of other programs without icons of their own get their programs' icons.
     Target byClass, bySetIcon;
-    ASSERT_TRUE(byClass.Start("classicon", "", "class"));
-    ASSERT_TRUE(bySetIcon.Start("seticon", "", "set"));
+    ASSERT_TRUE(byClass.Start("classicon", "class"));
+    ASSERT_TRUE(bySetIcon.Start("seticon", "set"));
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(byClass.window), 0); // slot 1 again
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(bySetIcon.window), 0);
     // Under Wine neither is to be had from another program: both come from the program's file.
@@ -260,39 +306,87 @@ TEST_F(HostCore, EachHiddenWindowsIconIsAskedOfItAgainWhenTheShellStartsAgain) {
                     TrayedWindows[slot].icon.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION));
 }
 
+TEST_F(HostCore, MenusFollowTheStateAndTheirItemsAreDrawnAtTheirPlaces) {
+    StartHost();
+    EXPECT_EQ(Describe(BuildTrayMenu()),
+              "&About=201|He&lp=202|-|&Visit Home Page=207|-|S&ettings...=203*|-|&Feature{Window "
+              "&caption{Pop&up Start Menu=300|To &Double Click=301|&Roll Up Window=302|Tra&y "
+              "Window=303(o)|R&un Application=304|Window &Features=305|}|&Inside window{Pop&up "
+              "Start Menu=400|To &Double Click=401|&Roll Up Window=402|Tra&y Window=403|R&un "
+              "Application=404|Scro&ll Window=405(o)|Window &Features=406|Cop&y/Paste=407|}|}|-|"
+              "A&ctivate=204(o)|Suspe&nd=205|-|E&xit=206|");
+    HHOOK installed = nullptr;
+    for (int step = 0; step < 5; ++step) { // active; suspended twice; activated twice
+        bool on = step == 0 || step > 2;
+        if (step) SendMessageA(MainWindow, WM_COMMAND, on ? 204 : 205, 0);
+        EXPECT_TRUE(Suspended == !on && !Shared.hookProc == !on && Shared.itEnabled == on);
+        EXPECT_TRUE(step != 4 || Shared.hookHandle == installed) << "installed twice";
+        installed = Shared.hookHandle;
+        EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) &&
+                    TrayIconData.hIcon ==
+                        LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(on ? 247 : 256)));
+        EXPECT_STREQ(TrayIconData.szTip, on ? "Quillet 99 (Active)" : "Quillet 99 (Suspended)");
+        EXPECT_NE(Describe(BuildTrayMenu()).find(on ? "A&ctivate=204(o)" : "Suspe&nd=205(o)"),
+                  std::string::npos);
+    }
+    SendMessageA(MainWindow, WM_COMMAND, 302, 0), SendMessageA(MainWindow, WM_COMMAND, 407, 0);
+    std::string marked = Describe(BuildTrayMenu());
+    EXPECT_TRUE(marked.find("Window=302(o)") != marked.npos &&
+                marked.find("Paste=407(o)") != marked.npos);
+    SetDword(SettingsPath, "CaptionFeature", 4);
+    SendMessageA(MainWindow, UM_RELOAD_SETTINGS, 0, 0); // as any program may send it
+    EXPECT_EQ(Shared.currentCaptionFeature, 4);
+
+    // A change of focus alone draws nothing.
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, CreateBitmap(130, 25, 1, 32, nullptr));
+    PatBlt(dc, 0, 0, 130, 25, WHITENESS);
+    DRAWITEMSTRUCT item = {ODT_MENU, 0, 104, ODA_FOCUS, 0, nullptr, dc, {0, 0, 130, 25}, 101};
+    SendMessageA(MainWindow, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(GetPixel(dc, 20, 8), RGB(255, 255, 255));
+    // At their places: the strip, the icon lit and framed while highlighted, plain and unframed
+    // once the highlight moved on, the label.
+    item.itemID = 101, item.itemAction = ODA_DRAWENTIRE, item.itemState = ODS_SELECTED;
+    SendMessageA(MainWindow, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_TRUE(GetPixel(dc, 8, 12) == RGB(0, 0, 128) && Shows(dc, {19, 4}, 133) &&
+                GetPixel(dc, 17, 12) == GetSysColor(COLOR_BTNSHADOW));
+    item.itemID = 104, item.itemAction = ODA_SELECT, item.itemState = 0;
+    SendMessageA(MainWindow, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_TRUE(Shows(dc, {19, 4}, 132) && GetPixel(dc, 17, 12) == GetSysColor(COLOR_MENU));
+    int label = 0;
+    for (int pixel = 0; pixel < 31 * 13; ++pixel)
+        label += GetPixel(dc, 39 + pixel % 31, 6 + pixel / 31) == GetSysColor(COLOR_MENUTEXT);
+    EXPECT_GT(label, 12);
+    DeleteObject(SelectObject(dc, old)), DeleteDC(dc);
+    // The help file is named after the program, whatever the dots in its folder's name.
+    char help[MAX_PATH];
+    HelpFileName("C:\\My.Tools\\Quillet99.exe", help);
+    EXPECT_STREQ(help, "C:\\My.Tools\\Quillet99.hlp");
+}
+
 TEST_F(HostCore, RunFileStartsProgramsAndDocumentsButNeverADecoyAndShowsNothing) {
-    const char record[] = "C:\\quillet-test\\runs.log";
-    CreateDirectoryA("C:\\quillet-test", nullptr);
-    DeleteFileA(record), SetEnvironmentVariableA("QUILLET_RECORD", record);
+    Recorder opener("rec.exe");
     CreateDirectoryA("C:\\Program Files\\Quillet Test App", nullptr);
-    for (const char* copy : {"C:\\quillet-test\\rec.exe", "C:\\Program.exe",
-                             "C:\\Program Files\\Quillet Test App\\real.exe"})
-        CopyFileA(BinPath("q99target.exe").c_str(), copy, FALSE);
+    for (const char* copy : {"C:\\Program.exe", "C:\\Program Files\\Quillet Test App\\real.exe"})
+        CopyFileA(opener.program.c_str(), copy, FALSE);
     std::ofstream("C:\\quillet-test\\notes.q99doc") << "a document";
     RegSetValueA(HKEY_CLASSES_ROOT, ".q99doc", REG_SZ, "QuilletTestDocument", 0);
     RegSetValueA(HKEY_CLASSES_ROOT, "QuilletTestDocument\\shell\\open\\command", REG_SZ,
-                 "\"C:\\quillet-test\\rec.exe\" \"%1\"", 0);
+                 ("\"" + opener.program + "\" \"%1\"").c_str(), 0);
     for (const char* command :
          {"C:\\nowhere\\nothing.exe", "no such program", "", "C:\\quillet-test\\rec.exe alpha",
           "\"C:\\Program Files\\Quillet Test App\\real.exe\" gamma",
           "C:\\Program Files\\Quillet Test App\\real.exe", "C:\\quillet-test\\notes.q99doc"})
         RunFile(command);
-    std::string runs;
-    WaitUntil([&] {
-        std::ifstream in(record);
-        runs.assign(std::istreambuf_iterator<char>(in), {});
-        return std::count(runs.begin(), runs.end(), '\n') >= 4;
-    });
+    WaitUntil([&] { return opener.Runs("") >= 4; });
     PumpFor(500);
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, ".q99doc");
-    SHDeleteKeyA(HKEY_CLASSES_ROOT, "QuilletTestDocument");
     DeleteFileA("C:\\Program.exe");
     // In whatever order they started; the texts that name nothing ran nothing.
-    EXPECT_EQ(std::count(runs.begin(), runs.end(), '\n'), 4) << runs;
+    EXPECT_EQ(opener.Runs(""), 4);
     for (const char* ran :
          {"rec.exe alpha", "real.exe\" gamma", "real.exe|\"C:\\Program Files", "notes.q99doc\""})
-        EXPECT_NE(runs.find(ran), std::string::npos) << ran << " in " << runs;
-    EXPECT_EQ(runs.find("C:\\Program.exe"), std::string::npos) << "the decoy ran";
+        EXPECT_GE(opener.Runs(ran), 1) << ran;
+    EXPECT_EQ(opener.Runs("C:\\Program.exe"), 0) << "the decoy ran";
     EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr) << "a message box was shown";
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,6 +33,11 @@ inline bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000)
     for (DWORD start = GetTickCount(); !done(); PumpFor(10))
         if (GetTickCount() - start >= timeoutMs) return done();
     return true;
+}
+
+inline bool BringToFront(HWND window) {
+    SetForegroundWindow(window);
+    return WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
 inline WPARAM Low16(HWND window) {
@@ -62,16 +68,11 @@ inline LONG RolledBottom(bool sizable = true) {
 const LONG UnrolledBottom = 2 * GetSystemMetrics(SM_CYSCREEN);
 
 inline void SendInputOf(DWORD type, DWORD flags, POINT pt = {}, WORD key = 0) {
-    INPUT input = {};
-    input.type = type;
+    LONG x = (pt.x * 65536 + 1023) / GetSystemMetrics(SM_CXSCREEN),
+         y = (pt.y * 65536 + 767) / GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = {type, {}};
     input.ki = {key, static_cast<WORD>(MapVirtualKeyA(key, 0)), flags, 0, 0};
-    if (type == INPUT_MOUSE)
-        input.mi = {(pt.x * 65536 + 1023) / GetSystemMetrics(SM_CXSCREEN),
-                    (pt.y * 65536 + 767) / GetSystemMetrics(SM_CYSCREEN),
-                    0,
-                    flags,
-                    0,
-                    0};
+    if (type == INPUT_MOUSE) input.mi = {x, y, 0, flags, 0, 0};
     SendInput(1, &input, sizeof input);
 }
 
@@ -95,17 +96,36 @@ inline void Press(Button button, bool down) {
 
 // Two clicks of one button close in time and place make a double click, even with others in
 // other programs between them: the second one waits.
-inline void ClickAt(POINT pt, Button button) {
+inline DWORD ClickAt(POINT pt, Button button) { // the time of the press
     static POINT last[3];
     static DWORD lastTime[3];
     DWORD wait = GetDoubleClickTime() + 50, elapsed = GetTickCount() - lastTime[button];
     if (abs(pt.x - last[button].x) < 8 && abs(pt.y - last[button].y) < 8 && elapsed < wait)
         PumpFor(wait - elapsed);
     MoveMouseTo(pt);
+    DWORD pressed = GetTickCount();
     Press(button, true);
     PumpFor(30);
     Press(button, false);
     last[button] = pt, lastTime[button] = GetTickCount();
+    return pressed;
+}
+
+// Keys pressed and released through real input, one after the other.
+inline void Type(std::initializer_list<WORD> keys) {
+    for (WORD key : keys) {
+        SendInputOf(INPUT_KEYBOARD, 0, {}, key);
+        SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
+        PumpFor(150);
+    }
+}
+
+// The pop-up menu on the screen, or null.
+inline HWND OpenMenu() {
+    HWND menu = nullptr;
+    while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) && !IsWindowVisible(menu)) {
+    }
+    return menu;
 }
 
 // A key held down through real input while the object lives; 0 holds none.
@@ -136,6 +156,27 @@ struct Child {
     ~Child() { TerminateProcess(info.hProcess, 1); }
 };
 
+// A copy of the target program under another name, standing in for any program: each start
+// of it is a line in its record, with its path and command line.
+struct Recorder {
+    std::string program, record;
+    explicit Recorder(const std::string& name)
+        : program("C:\\quillet-test\\" + name), record(program + ".log") {
+        CreateDirectoryA("C:\\quillet-test", nullptr);
+        CopyFileA(BinPath("q99target.exe").c_str(), program.c_str(), FALSE);
+        DeleteFileA(record.c_str());
+        SetEnvironmentVariableA("QUILLET_RECORD", record.c_str()); // for children started later
+    }
+    // The lines of the record that hold this text.
+    int Runs(const std::string& text) const {
+        std::ifstream in(record);
+        int count = 0;
+        for (std::string line; std::getline(in, line);)
+            count += line.find(text) != std::string::npos;
+        return count;
+    }
+};
+
 // The hook library loaded into the test, and its shared record as this process maps it.
 struct HookLibrary {
     HMODULE module = LoadLibraryA("QUILLET99HOOK.DLL");
@@ -160,9 +201,9 @@ struct HookLibrary {
 struct Target {
     Child process;
     HWND window = nullptr, edit = nullptr;
-    bool Start(const char* name, const char* text = "", const char* icons = "none") {
+    bool Start(const char* name, const char* icons = "none") {
         char line[600], title[80];
-        wsprintfA(line, "\"%s\" %s %s \"%s\"", BinPath("q99target.exe").c_str(), name, icons, text);
+        wsprintfA(line, "\"%s\" %s %s", BinPath("q99target.exe").c_str(), name, icons);
         wsprintfA(title, "Quillet Target %s", name);
         return process.Start(line) && WaitUntil([&] {
                    window = FindWindowA("QuilletTarget", title);
@@ -213,13 +254,20 @@ struct Host {
                WaitUntil(
                    [&] { return hook.shared->hookProc && hook.shared->hostWindow == window; });
     }
-    // WM_CLOSE, as the tray menu's exit command sends it; the exit code.
-    DWORD Close() {
+    ~Host() { // WM_CLOSE, as the tray menu's exit command sends it
         PostMessageA(window, WM_CLOSE, 0, 0);
-        return process.Wait(10000);
+        process.Wait(10000);
     }
-    ~Host() { Close(); }
 };
+
+inline std::string Clipboard() {
+    WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 1000);
+    HANDLE data = GetClipboardData(CF_TEXT);
+    const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    std::string text = chars ? chars : "";
+    CloseClipboard();
+    return text;
+}
 
 // The real registry of the Wine prefix.
 const std::string ProductPath = "Software\\Brantle Software\\Quillet 99",
@@ -227,12 +275,8 @@ const std::string ProductPath = "Software\\Brantle Software\\Quillet 99",
                   WindowsPath = ProductPath + "\\Windows",
                   RunPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline void SetRaw(const std::string& path, const char* name, DWORD type, const void* data,
-                   DWORD size, HKEY root = HKEY_CURRENT_USER) {
-    HKEY key;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr))
-        return;
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+                   DWORD size) {
+    SHSetValueA(HKEY_CURRENT_USER, path.c_str(), name, type, data, size);
 }
 inline void SetDword(const std::string& path, const char* name, DWORD value) {
     SetRaw(path, name, REG_DWORD, &value, sizeof value);
@@ -246,18 +290,6 @@ inline std::string Stored(const std::string& path, const char* name) {
     DWORD type = 0, size = sizeof data - 1;
     if (SHGetValueA(HKEY_CURRENT_USER, path.c_str(), name, &type, data, &size)) return "<none>";
     return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : data;
-}
-inline bool KeyExists(const std::string& path) {
-    HKEY key;
-    return !RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) && !RegCloseKey(key);
-}
-// A registry as after an earlier run (its Folders key is there) with these settings.
-inline void UseSettings(std::initializer_list<std::pair<const char*, DWORD>> values) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
-    SetDword(ProductPath + "\\Folders", "x", 0);
-    SHDeleteValueA(HKEY_CURRENT_USER, (ProductPath + "\\Folders").c_str(), "x");
-    for (const auto& value : values)
-        SetDword(SettingsPath, value.first, value.second);
 }
 
 // The notification area. NIM_MODIFY without changes succeeds only for an icon the shell has.

@@ -1,15 +1,15 @@
 // The program the tests click at: a window titled "Quillet Target NAME" whose left half is bare
 // client area and whose right half is a multi-line edit control. It counts the messages it and
-// the edit control receive, and answers WM_APP with the count of the message in wParam.
+// the edit control receive, and answers WM_APP with the count of the message in wParam. After
+// WM_APP + 1 it answers nothing any more.
 //
-//   q99target.exe NAME ICONS TEXT
+//   q99target.exe NAME ICONS
 // ICONS "class" gives its window class the program's icon, "set" gives it to the window with
-// WM_SETICON, "none" neither. TEXT "lines:N" fills the edit control with N numbered lines.
+// WM_SETICON, "none" neither.
 // A copy under another name stands in for any program or a document's associated program: it
 // appends its path and command line to the file named by QUILLET_RECORD, and ends.
 #include <windows.h>
 
-#include <cstdlib>
 #include <cstring>
 
 static LONG Counts[WM_USER];
@@ -24,15 +24,16 @@ static LRESULT CALLBACK EditWndProc(HWND window, UINT message, WPARAM wParam, LP
 static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Counts[message % WM_USER] += message < WM_USER;
     if (message == WM_APP) return Counts[wParam % WM_USER];
+    if (message == WM_APP + 1) Sleep(INFINITE); // a program that hangs
     if (message == WM_DESTROY) PostQuitMessage(0);
     if (message == WM_SETFOCUS) SetFocus(Edit); // Ctrl+C and Ctrl+V go to the edit control
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 int main(int argc, char** argv) {
-    char self[MAX_PATH], file[MAX_PATH], text[32768];
+    char self[MAX_PATH], file[MAX_PATH], text[1100];
     GetModuleFileNameA(nullptr, self, sizeof self);
-    if (!strstr(self, "q99target.exe") || argc < 4) {
+    if (!strstr(self, "q99target.exe") || argc < 3) {
         DWORD length = wsprintfA(text, "%s|%.1000s\r\n", self, GetCommandLineA()), written;
         GetEnvironmentVariableA("QUILLET_RECORD", file, sizeof file);
         HANDLE out = CreateFileA(file, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -41,26 +42,17 @@ int main(int argc, char** argv) {
     }
     HINSTANCE instance = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    WNDCLASSA wc = {0,
-                    TargetWndProc,
-                    0,
-                    0,
-                    instance,
-                    strcmp(argv[2], "class") ? nullptr : icon,
-                    LoadCursorA(nullptr, IDC_ARROW),
-                    reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1),
-                    nullptr,
-                    "QuilletTarget"};
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TargetWndProc, wc.hInstance = instance, wc.lpszClassName = "QuilletTarget";
+    wc.hIcon = strcmp(argv[2], "class") ? nullptr : icon, wc.hCursor = LoadCursorA(0, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterClassA(&wc);
-    strncpy(text, argv[3], sizeof text - 1);
-    for (int i = 1, used = 0; !strncmp(argv[3], "lines:", 6) && i <= atoi(argv[3] + 6); ++i)
-        used += wsprintfA(text + used, "line %d\r\n", i);
     char title[128];
     wsprintfA(title, "Quillet Target %.64s", argv[1]);
     HWND window = CreateWindowA("QuilletTarget", title, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
                                 nullptr, nullptr, instance, nullptr);
     if (!strcmp(argv[2], "set")) SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
-    Edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text,
+    Edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL, 242, 0,
                            242, 362, window, nullptr, instance, nullptr);
     EditProc = reinterpret_cast<WNDPROC>(
