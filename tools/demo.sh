@@ -1,7 +1,9 @@
 #!/bin/bash
-# The headless demo of `make run`: Quillet 99 and Wine's Notepad in the Wine desktop on Xvfb,
-# a real middle click on Notepad's caption, before and after screenshots in build/demo/ (and
-# both side by side in tray.png), then Quillet 99 is closed with WM_CLOSE.
+# The headless demo of `make run`: Quillet 99 and Wine's Notepad in the Wine desktop on Xvfb.
+# The tray menu with its Feature submenu (tray-menu.png), the window-features menu over Notepad
+# (features-menu.png), then a real middle click on Notepad's caption, before and after
+# screenshots (both side by side in tray.png) in build/demo/; then Quillet 99 is closed with
+# WM_CLOSE.
 #   demo.sh ARCH
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,6 +28,30 @@ tools/wine-env.sh exec "$wine" notepad.exe </dev/null >/dev/null 2>&1 &
 probe wait-window Quillet99 "Quillet 99" 20000 || { echo "Quillet 99 did not start"; exit 1; }
 probe wait-window Notepad "$title" 20000 || { echo "Notepad did not open"; exit 1; }
 sleep 1
+# A shot of the menu that is open, with a margin around it.
+menu_shot() {
+    local left top right bottom
+    read -r left top right bottom < <(probe menu-rect | tr -d '\r')
+    DISPLAY=$(cat "$wine/display") import -window root -crop \
+        "$((right - left + 2 * $2))x$((bottom - top + 2 * $2))+$((left - $2))+$((top - $2))" \
+        +repage "$out/$1.png"
+}
+
+read -r x y < <(probe tray-point 0 | tr -d '\r')
+echo "Right-clicking Quillet 99's icon at ($x, $y), then F for the Feature submenu"
+xdotool mousemove "$x" "$y"
+sleep 0.5
+xdotool click 3
+sleep 0.6
+probe keys f c
+menu_shot tray-menu 8
+probe keys 0x1B 0x1B 0x1B
+echo "Opening the window-features menu over Notepad with Ctrl+Alt+M"
+read -r x y < <(probe caption-point "$title" | tr -d '\r')
+xdotool mousemove "$x" $((y + 100)) click 1
+probe keys ^m 0x28 0x28
+menu_shot features-menu 12
+probe keys 0x1B
 shot before
 
 read -r x y < <(probe caption-point "$title" | tr -d '\r')

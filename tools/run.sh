@@ -15,6 +15,6 @@ trap 'exit 130' INT TERM
 tools/wine-env.sh exec "$wine" "build/$arch/bin/Quillet99.exe" &
 host=$!
 tools/wine-env.sh exec "$wine" notepad.exe >/dev/null 2>&1 &
-echo "Quillet 99 runs beside Notepad on $DISPLAY: middle-click Notepad's title bar to send it to the tray, and click its icon there to bring it back."
-echo "End it with 'make stop' in another shell, or Ctrl+C here: either closes Quillet 99, which gives every window back."
+echo "Quillet 99 runs beside Notepad on $DISPLAY: middle-click Notepad's title bar to send it to the tray and click its icon to bring it back; right-click Quillet 99's own icon (right end of the taskbar) for its menu, and press Ctrl+Alt+M for the window-features menu."
+echo "End it with the menu's Exit, 'make stop' in another shell, or Ctrl+C here: each closes Quillet 99, which gives every window back."
 wait "$host"

@@ -123,6 +123,13 @@ constexpr char HostLibraries[] = "comctl32.dll shell32.dll advapi32.dll gdi32.dl
 
 // Removes the host's settings, so that its next start is a first run with default features.
 void UseFirstRunSettings();
+// Features with no visible effect, running an empty command, in a registry of an earlier run.
+void UseQuietFeatures();
+
+struct Memory {
+    double privateBytes = 0, workingSet = 0; // KiB
+};
+Memory MemoryOf(HANDLE process);
 
 // The sections of the benchmark; false when one could not measure.
 bool MeasureMouseMoves(Report& report);
@@ -130,3 +137,4 @@ bool MeasureFeatureClicks(Report& report);
 bool MeasureHostCosts(Report& report);
 bool MeasureStartUp(Report& report);
 bool MeasureSizes(Report& report, const std::string& binDir);
+bool MeasureMenus(Report& report);

@@ -31,8 +31,9 @@ POINT CaptionPointFor(const BenchTarget& target, int click) {
     return target.CaptionPoint(click % 2 ? 24 : 0);
 }
 
-POINT IconPointFor(int click) {
-    POINT icon = TrayIconPoint(0);
+// The host's own icon comes first; a trayed window's follows it.
+POINT IconPointFor(int click, int place) {
+    POINT icon = TrayIconPoint(place);
     icon.x += click % 2 ? 4 : -4;
     return icon;
 }
@@ -108,7 +109,7 @@ bool ReferenceClick(BenchTarget& target, HWND window, int click, Steps& steps) {
     if (!Shell_NotifyIconA(NIM_ADD, &icon)) return Fail("no tray icon", click);
     steps.iconAdd.push_back(Ms(start, Counter()));
 
-    MoveMouseTo(IconPointFor(click));
+    MoveMouseTo(IconPointFor(click, 0));
     PumpFor(0);
     LONG presses = IconPresses;
     start = Counter();
@@ -169,7 +170,7 @@ bool MeasureHost(BenchTarget& target, std::vector<double>& hide, std::vector<dou
             return Fail("the host did not send the target to the tray", click);
         hide.push_back(Ms(start, std::max(iconAt, LONGLONG{log.hiddenAt})));
 
-        MoveMouseTo(IconPointFor(click));
+        MoveMouseTo(IconPointFor(click, 1));
         LONG shows = log.shows;
         start = Counter();
         SendClick(Button::Left);

@@ -14,25 +14,6 @@ namespace {
 
 constexpr DWORD QuietMs = 10000;
 
-struct Memory {
-    double privateBytes = 0, workingSet = 0;
-};
-
-// Wine leaves PrivateUsage at zero; its PagefileUsage, the commit charge that Windows reports
-// as private bytes too, is the process's anonymous resident memory.
-Memory MemoryOf(HANDLE process) {
-    PROCESS_MEMORY_COUNTERS_EX counters = {};
-    counters.cb = sizeof counters;
-    Memory memory;
-    if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                              sizeof counters))
-        return memory;
-    SIZE_T privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-    memory.privateBytes = static_cast<double>(privateBytes) / 1024;
-    memory.workingSet = static_cast<double>(counters.WorkingSetSize) / 1024;
-    return memory;
-}
-
 } // namespace
 
 bool MeasureHostCosts(Report& report) {
@@ -81,7 +62,6 @@ bool MeasureHostCosts(Report& report) {
         cpuRatio.push_back((hostAfter - hostBefore) / (bareAfter - bareBefore));
         printf("  quiet %d: host %.3f%% bare %.3f%% of a core; private %.0f / %.0f KiB\n", rep + 1,
                hostCpu.back(), bareCpu.back(), hostPrivate.back(), barePrivate.back());
-        host.Close();
     }
 
     Figure& host = report.Add("host_idle_cpu", Median(hostCpu), "% core");

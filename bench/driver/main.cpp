@@ -1,6 +1,6 @@
 // The benchmark driver: runs inside the Wine desktop, prints the table and writes the JSON.
 //   q99bench.exe RESULTS_JSON SIZES_BIN_DIR [REPEATS [SECTION...]]
-// Sections: clicks, moves, startup, costs, sizes; all of them by default.
+// Sections: clicks, menus, moves, startup, costs, sizes; all of them by default.
 #include "bench.h"
 
 #include <cstdio>
@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     // Clicks first, in a fresh desktop: see feature_clicks.cpp.
     bool measured = true;
     if (wanted("clicks")) measured &= MeasureFeatureClicks(report);
+    if (wanted("menus")) measured &= MeasureMenus(report);
     if (wanted("moves")) measured &= MeasureMouseMoves(report);
     if (wanted("startup")) measured &= MeasureStartUp(report);
     if (wanted("costs")) measured &= MeasureHostCosts(report);

@@ -67,8 +67,7 @@ bool MeasureOnce(BenchTarget& target, const std::string& commandLine, const char
 } // namespace
 
 bool MeasureStartUp(Report& report) {
-    // Features with no visible effect: running an empty command.
-    UseSettings({{"CaptionFeature", 4}, {"BodyFeature", 4}});
+    UseQuietFeatures();
     BenchTarget target;
     HookLibrary hook;
     if (!target.Start() || !hook.module) {
