@@ -304,6 +304,11 @@ TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
     for (int slot : {1, 2})
         EXPECT_TRUE(TrayedWindows[slot].icon.hIcon &&
                     TrayedWindows[slot].icon.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION));
+    // A host that is killed leaves its journal behind, and the next one gives the windows back.
+    SetWindowLongPtrA(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
+    DestroyHost(); // no shutdown runs
+    StartHost();
+    EXPECT_TRUE(IsWindowVisible(byClass.window) && IsWindowVisible(bySetIcon.window));
 }
 
 TEST_F(HostCore, MenusFollowTheStateAndTheirItemsAreDrawnAtTheirPlaces) {
