@@ -1,5 +1,5 @@
 # Quillet 99. `make run` builds and starts it; `make test` installs, builds and runs every test.
-.PHONY: all deps build test run stop bench mutants format clean
+.PHONY: all deps build test run stop bench mutants dist format clean
 
 all: build
 
@@ -23,6 +23,9 @@ bench: deps
 
 mutants: deps
 	@tools/mutants.sh
+
+dist: deps
+	@tools/dist.sh
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
