@@ -130,22 +130,23 @@ endfunction()
 
 # A program with no C runtime DLL: its entry point, new and delete and the memory functions come
 # from SOURCE, which only this program links; its imports are Windows system DLLs only.
+# Visual Studio builds link their runtime statically instead; it no longer runs on Windows 95
+# anyway, and the shipped i686 build is MinGW's.
 function(quillet_runtime_free_exe target source)
-    target_sources(${target} PRIVATE ${source})
     if(MSVC)
-        target_compile_options(${target} PRIVATE /GS-)
-        target_link_options(${target} PRIVATE /NODEFAULTLIB /ENTRY:QuilletStartup)
-    else()
-        set_property(SOURCE ${source} APPEND PROPERTY COMPILE_OPTIONS -ffreestanding
-                     -fno-tree-loop-distribute-patterns -fno-stack-protector)
-        if(QUILLET_ARCH STREQUAL i686)
-            set(entry _QuilletStartup)
-        else()
-            set(entry QuilletStartup)
-        endif()
-        # libgcc stays: it is static, and has the stack probe for large frames.
-        target_link_options(${target} PRIVATE -nostdlib -nostartfiles -Wl,--entry=${entry})
-        target_link_libraries(${target} PRIVATE gcc)
+        set_property(TARGET ${target} PROPERTY MSVC_RUNTIME_LIBRARY MultiThreaded)
+        return()
     endif()
-    target_link_libraries(${target} PRIVATE kernel32 user32 gdi32 advapi32 shell32 comctl32 comdlg32)
+    target_sources(${target} PRIVATE ${source})
+    set_property(SOURCE ${source} APPEND PROPERTY COMPILE_OPTIONS -ffreestanding
+                 -fno-tree-loop-distribute-patterns -fno-stack-protector)
+    if(QUILLET_ARCH STREQUAL i686)
+        set(entry _QuilletStartup)
+    else()
+        set(entry QuilletStartup)
+    endif()
+    # libgcc stays: it is static, and has the stack probe for large frames.
+    target_link_options(${target} PRIVATE -nostdlib -nostartfiles -Wl,--entry=${entry})
+    target_link_libraries(${target} PRIVATE kernel32 user32 gdi32 advapi32 shell32 comctl32
+                                            comdlg32 gcc)
 endfunction()
