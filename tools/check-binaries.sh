@@ -23,6 +23,7 @@ finish() {
         exit 1
     fi
     echo "$1"
+    exit 0
 }
 
 # The import gate. An i686 binary runs on Windows 95 and NT 4.0, so it may import from Windows
@@ -32,6 +33,7 @@ allowed=$(awk '!/^#/ && NF >= 2 { print toupper($1), $2 }' "$(dirname "$0")/win9
 check_imports() {
     local file=$1 name i686=0 dll function
     name=$(basename "$file")
+    "$objdump" -f "$file" >/dev/null 2>&1 || { fail "$name cannot be read"; return; }
     "$objdump" -f "$file" | grep -q 'file format pei-i386' && i686=1
     while read -r dll function; do
         case $dll in QUILLET99HOOK.DLL | KBDHOOK.DLL) continue ;; esac
