@@ -25,7 +25,8 @@ function(quillet_product target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /GR- /EHs-c-)
     else()
-        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti>)
+        target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti
+                                                   -fno-threadsafe-statics -fcheck-new>)
         target_link_options(${target} PRIVATE -static $<$<CONFIG:Release,MinSizeRel>:-s>)
     endif()
 endfunction()
@@ -125,4 +126,27 @@ function(quillet_bitmap output source)
     add_custom_command(OUTPUT "${output}"
                        COMMAND ${QUILLET_CONVERT} "${source}" -type Palette "BMP3:${output}"
                        DEPENDS "${source}" VERBATIM)
+endfunction()
+
+# A program with no C runtime DLL: its entry point, new and delete and the memory functions come
+# from SOURCE, which only this program links; its imports are Windows system DLLs only.
+# Visual Studio builds link their runtime statically instead; it no longer runs on Windows 95
+# anyway, and the shipped i686 build is MinGW's.
+function(quillet_runtime_free_exe target source)
+    if(MSVC)
+        set_property(TARGET ${target} PROPERTY MSVC_RUNTIME_LIBRARY MultiThreaded)
+        return()
+    endif()
+    target_sources(${target} PRIVATE ${source})
+    set_property(SOURCE ${source} APPEND PROPERTY COMPILE_OPTIONS -ffreestanding
+                 -fno-tree-loop-distribute-patterns -fno-stack-protector)
+    if(QUILLET_ARCH STREQUAL i686)
+        set(entry _QuilletStartup)
+    else()
+        set(entry QuilletStartup)
+    endif()
+    # libgcc stays: it is static, and has the stack probe for large frames.
+    target_link_options(${target} PRIVATE -nostdlib -nostartfiles -Wl,--entry=${entry})
+    target_link_libraries(${target} PRIVATE kernel32 user32 gdi32 advapi32 shell32 comctl32
+                                            comdlg32 gcc)
 endfunction()

@@ -6,44 +6,30 @@
 namespace {
 
 constexpr int MaxKeys = 256;
-constexpr int BatchSize = 64;
 
 constexpr BYTE ShiftBit = 1, ControlBit = 2, AltBit = 4;
 constexpr struct {
     BYTE bit;
-    WORD key;
+    BYTE key;
 } Modifiers[] = {{ControlBit, VK_CONTROL}, {ShiftBit, VK_SHIFT}, {AltBit, VK_MENU}};
 
-struct Batch {
-    INPUT events[BatchSize];
-    int count;
-    int sent;
-};
-
-void Flush(Batch& batch) {
-    if (batch.count)
-        batch.sent += static_cast<int>(SendInput(batch.count, batch.events, sizeof(INPUT)));
-    batch.count = 0;
+// keybd_event rather than SendInput, which Windows 95 and NT 4.0 before Service Pack 3 lack.
+// Each event is in the input queue when the call returns.
+int Key(BYTE key, bool up) {
+    keybd_event(key, static_cast<BYTE>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)),
+                up ? KEYEVENTF_KEYUP : 0, 0);
+    return 1;
 }
 
-void Add(Batch& batch, WORD key, bool up) {
-    if (batch.count == BatchSize) Flush(batch);
-    INPUT& input = batch.events[batch.count++];
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    input.ki.time = 0;
-    input.ki.dwExtraInfo = 0;
-}
-
-void Press(Batch& batch, WORD key, BYTE modifiers) {
+int Press(BYTE key, BYTE modifiers) {
+    int sent = 0;
     for (const auto& m : Modifiers)
-        if (modifiers & m.bit) Add(batch, m.key, false);
-    Add(batch, key, false);
-    Add(batch, key, true);
+        if (modifiers & m.bit) sent += Key(m.key, false);
+    sent += Key(key, false);
+    sent += Key(key, true);
     for (int i = sizeof Modifiers / sizeof Modifiers[0] - 1; i >= 0; --i)
-        if (modifiers & Modifiers[i].bit) Add(batch, Modifiers[i].key, true);
+        if (modifiers & Modifiers[i].bit) sent += Key(Modifiers[i].key, true);
+    return sent;
 }
 
 } // namespace
@@ -54,9 +40,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
 
 KBDHOOK_API int WINAPI SendKeys(const char* keys) {
     if (!keys) return 0;
-    Batch batch;
-    batch.count = 0;
-    batch.sent = 0;
+    int sent = 0;
     BYTE held = 0;
     for (int i = 0; i < MaxKeys && keys[i]; ++i) {
         char c = keys[i];
@@ -77,9 +61,8 @@ KBDHOOK_API int WINAPI SendKeys(const char* keys) {
             held = 0;
             continue;
         }
-        Press(batch, LOBYTE(scan), static_cast<BYTE>(held | HIBYTE(scan)));
+        sent += Press(LOBYTE(scan), static_cast<BYTE>(held | HIBYTE(scan)));
         held = 0;
     }
-    Flush(batch);
-    return batch.sent;
+    return sent;
 }

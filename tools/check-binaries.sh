@@ -4,6 +4,7 @@
 # runtime of their own.
 #
 #   check-binaries.sh BIN_DIR OBJDUMP
+#   check-binaries.sh --imports OBJDUMP FILE...   the import gate alone, on these files
 set -uo pipefail
 export LC_ALL=C
 
@@ -15,6 +16,44 @@ fail() {
     echo "FAIL: $*"
     failures=$((failures + 1))
 }
+
+finish() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures check(s) failed"
+        exit 1
+    fi
+    echo "$1"
+    exit 0
+}
+
+# The import gate. An i686 binary runs on Windows 95 and NT 4.0, so it may import from Windows
+# only what win95-nt4-imports.txt lists, which says where each was found on both; the product's
+# own DLLs are exempt. An x86_64 binary may import from the same DLLs, and no runtime DLL.
+allowed=$(awk '!/^#/ && NF >= 2 { print toupper($1), $2 }' "$(dirname "$0")/win95-nt4-imports.txt")
+check_imports() {
+    local file=$1 name i686=0 dll function
+    name=$(basename "$file")
+    "$objdump" -f "$file" >/dev/null 2>&1 || { fail "$name cannot be read"; return; }
+    "$objdump" -f "$file" | grep -q 'file format pei-i386' && i686=1
+    while read -r dll function; do
+        case $dll in QUILLET99HOOK.DLL | KBDHOOK.DLL) continue ;; esac
+        if [ "$i686" = 1 ]; then
+            grep -qxF "$dll $function" <<<"$allowed" ||
+                fail "$name imports $dll $function, which win95-nt4-imports.txt does not list"
+        else
+            grep -q "^$dll " <<<"$allowed" || fail "$name imports from $dll"
+        fi
+    done < <("$objdump" -p "$file" | awk '
+        /DLL Name:/ { dll = toupper($3); next }
+        dll && /^\t[0-9a-f]+\t/ { print dll, $NF }
+        /^$/ { dll = "" }' | sort -u)
+}
+
+if [ "$bin" = --imports ]; then
+    shift 2
+    for file in "$@"; do check_imports "$file"; done
+    finish "imports: all on the list"
+fi
 
 # "ordinal name" lines of a binary's export table.
 exports_of() {
@@ -105,8 +144,9 @@ for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
     [ "$os" = 4 ] || fail "$file's version resource is not for VOS__WINDOWS32 (file OS $os)"
 done
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "binaries: exports, imports and sections as expected"
+for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
+    check_imports "$bin/$file"
+done
+expect_no_runtime_sections Quillet99.exe
+
+finish "binaries: exports, imports and sections as expected"

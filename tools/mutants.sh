@@ -34,7 +34,7 @@ sync_tree() {
 
 # Reads the list into parallel arrays. A mutant is a block:
 #   # what the fault breaks
-#   @ FILE TEST_PROGRAM[:GTEST_FILTER] [TEST_PROGRAM[:GTEST_FILTER]...]
+#   @ FILE TEST_PROGRAM[:GTEST_FILTER] [TEST_PROGRAM[:GTEST_FILTER]...]   or ctest:TEST_NAME
 #   < original line (one or more, matched exactly once in FILE)
 #   > replacement line (none or more)
 names=() files=() tests=() froms=() tos=()
@@ -73,6 +73,10 @@ apply() {
 run_tests() {
     local spec program filter
     for spec in $1; do
+        if [[ $spec == ctest:* ]]; then
+            ctest --test-dir "$dir" -R "^${spec#ctest:}\$" --output-on-failure || return 1
+            continue
+        fi
         program=${spec%%:*}
         filter=""
         [ "$spec" != "$program" ] && filter="--gtest_filter=${spec#*:}"
@@ -112,7 +116,9 @@ for i in "${!names[@]}"; do
     fi
     cp "$work/mutated" "$file"
     targets=()
+    # A ctest: check (the binaries, the import gate) needs the whole tree built.
     for spec in ${tests[$i]}; do targets+=(--target "${spec%%:*}"); done
+    [[ " ${tests[$i]}" == *" ctest:"* ]] && targets=()
     slug=$(tr -c 'A-Za-z0-9' _ <<<"$name" | cut -c1-60)
     if ! cmake --build "$dir" "${targets[@]}" >"$log/$slug.build" 2>&1; then
         printf 'BROKEN    %s: does not build (%s)\n' "$name" "$log/$slug.build"

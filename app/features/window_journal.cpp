@@ -46,7 +46,9 @@ void GiveBackRecorded(const JournalRecord& stored, HWND oldHost) {
     record.className[sizeof record.className - 1] = 0;
     HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(record.window));
     if (record.kind == JournalHidden) {
-        DeleteNotifyIcon(oldHost, record.iconId);
+        // Windows 9x keeps the journal over a reboot: a live window under the dead run's handle
+        // is another program's, and so are its icons.
+        if (!IsWindow(oldHost)) DeleteNotifyIcon(oldHost, record.iconId);
         if (StillThere(window, record.processId, record.className))
             ShowForeignWindow(window, SW_SHOW);
     } else if (record.kind == JournalRolled &&

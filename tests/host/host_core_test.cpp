@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "config/custom_windows.h"
+#include "config/registry_keys.h"
 #include "config/settings.h"
 #include "core/main_window.h"
 #include "core/run_file.h"
@@ -18,6 +19,7 @@
 #include "features/tray_icon.h"
 #include "features/tray_menu.h"
 #include "features/tray_windows.h"
+#include "features/window_journal.h"
 #include "features/window_features_menu.h"
 #include "harness.h"
 
@@ -393,6 +395,32 @@ TEST_F(HostCore, RunFileStartsProgramsAndDocumentsButNeverADecoyAndShowsNothing)
         EXPECT_GE(opener.Runs(ran), 1) << ran;
     EXPECT_EQ(opener.Runs("C:\\Program.exe"), 0) << "the decoy ran";
     EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr) << "a message box was shown";
+}
+
+TEST_F(HostCore, AJournalFromAnEarlierBootLeavesTheWindowsNowUnderItsHandlesAlone) {
+    // Windows 9x keeps the journal over a reboot: its handles name new windows by now, its
+    // process ids new processes, and its host's handle a window with icons of its own.
+    HWND stranger = Make("stranger", WS_OVERLAPPEDWINDOW), renamed = Make("renamed", 0),
+         rolled = Make("rolled"), same = Make("same", 0), oldHost = Make("oldhost", 0);
+    SetWindowRgn(rolled, CreateRectRgn(0, 0, 300, 20), TRUE);
+    ASSERT_TRUE(Notify(NIM_ADD, oldHost, 555));
+    auto handle = [](HWND w) { return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(w)); };
+    DWORD self = GetCurrentProcessId(), before = self + 4;
+    const std::pair<const char*, JournalRecord> journal[] = {
+        {"Hidden 555", {JournalHidden, handle(stranger), before, 555, "stranger"}},
+        {"Hidden 556", {JournalHidden, handle(renamed), self, 556, "Notepad"}},
+        {"Rolled 1", {JournalRolled, handle(rolled), before, 0, "rolled"}},
+        {"Hidden 557", {JournalHidden, handle(same), self, 557, "same"}}};
+    for (const auto& [name, record] : journal)
+        SetRaw(JournalKey, name, REG_BINARY, &record, sizeof record);
+    SetRaw(JournalKey, "Rolled 2", REG_BINARY, "short", 5);
+    SetDword(JournalKey, "Host", handle(oldHost));
+    StartHost();
+    EXPECT_FALSE(IsWindowVisible(stranger) || IsWindowVisible(renamed)) << "a stranger shown";
+    EXPECT_EQ(RegionBottom(rolled), 20) << "a stranger unrolled";
+    EXPECT_TRUE(IsWindowVisible(same)) << "the one window that is still the same";
+    EXPECT_TRUE(Notify(NIM_DELETE, oldHost, 555)) << "another program's icon removed";
+    EXPECT_EQ(Stored(JournalKey, "Hidden 555"), "<none>") << "the stale journal kept";
 }
 
 } // namespace
