@@ -36,10 +36,14 @@ void OnInitDialog(HWND dialog) {
     column.cx = 160, column.pszText = title;
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     // The list destroys its image list with itself.
-    HIMAGELIST images = ImageList_Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0);
+    auto* create = CommonControlsFunction<HIMAGELIST WINAPI(int, int, UINT, int, int)>(
+        "ImageList_Create");
+    auto* replace = CommonControlsFunction<int WINAPI(HIMAGELIST, int, HICON)>(
+        "ImageList_ReplaceIcon");
+    HIMAGELIST images = create ? create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0) : nullptr;
     auto icon = static_cast<HICON>(
         LoadImageA(AppInstance, MAKEINTRESOURCEA(IDI_FOLDER), IMAGE_ICON, 16, 16, 0));
-    ImageList_AddIcon(images, icon);
+    if (images && replace) replace(images, -1, icon); // -1: appended
     DestroyIcon(icon);
     SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
     for (int i = 0; i < FolderCount; ++i)

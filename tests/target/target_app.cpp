@@ -18,8 +18,19 @@ static LONG Counts[WM_USER];
 static WNDPROC EditProc;
 static HWND Edit, Main;
 
-// Wine's file dialog has no "?" button, and its file-name box is an "Edit" inside a combo box:
-// the dialog gets the button, and the box becomes its own child, as on Windows 95.
+// Wine's file dialog has no "?" button (Wine draws none for WS_EX_CONTEXTHELP), and its
+// file-name box is an "Edit" inside a combo box. As on Windows 95, the caption left of the close
+// box answers as the "?" button, and the box becomes the dialog's own child.
+static WNDPROC FileDialogProc;
+static LRESULT CALLBACK FileDialogFrame(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT hit = CallWindowProcA(FileDialogProc, box, message, wParam, lParam);
+    RECT r;
+    GetWindowRect(box, &r);
+    bool help = message == WM_NCHITTEST && hit == HTCAPTION &&
+                short(LOWORD(lParam)) > r.right - 2 * GetSystemMetrics(SM_CXSIZE);
+    return help ? HTHELP : hit;
+}
+
 static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
     char folder[MAX_PATH];
     HWND box = GetParent(dialog), name = FindWindowExA(GetDlgItem(box, 1148), 0, 0, 0);
@@ -28,7 +39,8 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
         SetWindowTextA(Main, folder);
     if (code != CDN_INITDONE) return 0;
     SetWindowLongPtrA(box, GWL_EXSTYLE, GetWindowLongPtrA(box, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
-    SetWindowPos(box, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    FileDialogProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FileDialogFrame)));
     SetParent(FindWindowExA(name, 0, "Edit", 0), box);
     return 0;
 }
