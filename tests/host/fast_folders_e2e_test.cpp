@@ -11,42 +11,33 @@ TEST(FastFolders, ARightPressOnAFileDialogsHelpButtonJumpsItToTheFolderChosen) {
     for (const char* folder : {"C:\\windows", "C:\\windows\\system32"})
         SetString(ProductPath + "\\Folders", folder, folder);
     Target target;
-    ASSERT_TRUE(target.Start("files"));
     Host host;
-    ASSERT_TRUE(host.Start());
-    PostMessageA(target.window, WM_APP + 2, 0, 0); // its file dialog, with a "?" button
+    ASSERT_TRUE(target.Start("files") && host.Start());
+    PostMessageA(target.window, WM_APP + 2, 0, 0); // its file dialog
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        dialog = FindWindowA("#32770", "Open");
-        RECT r;
-        return GetWindowRect(dialog, &r) && GetForegroundWindow() == dialog &&
-               CaptionButton(dialog, HTHELP).x > r.left;
+    POINT help = {};
+    ASSERT_TRUE(WaitUntil([&] { // with its "?" button
+        help = CaptionButton(dialog = FindWindowA("#32770", "Open"), HTHELP);
+        return GetForegroundWindow() == dialog && help.x > 0;
     }));
-    POINT help = CaptionButton(dialog, HTHELP);
-    auto menuOpens = [&] {
-        MoveMouseTo(help), PumpFor(300); // under Wine a press at once after a move is lost
+    auto menuOpens = [&](HWND front) {
+        BringToFront(front), MoveMouseTo(help), PumpFor(300); // a press at once may be lost
         ClickAt(help, Right);
         return WaitUntil([] { return OpenMenu() != nullptr; }, 1000);
     };
-    // Switched off, or over a window without a box to type into: no menu.
-    for (DWORD on : {0, 1}) {
+    for (DWORD on : {0, 1}) { // switched off; over a window without a box to type into
         SetDword(SettingsPath, "FastFolders", on);
         PostMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
-        HWND plain = MakeWindow("QuilletPlain");
-        ASSERT_TRUE(BringToFront(on ? plain : dialog));
-        EXPECT_FALSE(menuOpens()) << on;
-        DestroyWindow(plain);
+        EXPECT_FALSE(menuOpens(on ? MakeWindow("QuilletPlain") : dialog)) << on;
     }
-    ASSERT_TRUE(BringToFront(dialog));
-    ASSERT_TRUE(menuOpens());
+    ASSERT_TRUE(menuOpens(dialog));
     RECT menu;
-    GetWindowRect(OpenMenu(), &menu);
-    EXPECT_TRUE(menu.left == help.x && menu.top == help.y) << "at the cursor";
+    EXPECT_TRUE(GetWindowRect(OpenMenu(), &menu) && menu.left == help.x && menu.top == help.y);
     Type({VK_DOWN, VK_DOWN, VK_RETURN}); // the second folder
-    char shown[MAX_PATH] = {}; // the dialog's current folder, as the target sees it
+    char shown[MAX_PATH] = {};           // the dialog's current folder, as the target sees it
     EXPECT_TRUE(WaitUntil([&] {
-        GetWindowTextA(target.window, shown, MAX_PATH);
-        return !lstrcmpiA(shown, "C:\\windows\\system32");
+        return GetWindowTextA(target.window, shown, MAX_PATH) &&
+               !lstrcmpiA(shown, "C:\\windows\\system32");
     })) << shown;
 }
 

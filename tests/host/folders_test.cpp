@@ -7,8 +7,6 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
-#include <map>
-
 #include "config/folders.h"
 #include "core/main_window.h"
 #include "features/commands.h"
@@ -18,23 +16,27 @@
 
 namespace {
 
-const std::string FoldersPath = ProductPath + "\\Folders";
+const std::string Folders = ProductPath + "\\Folders";
 
-std::string Listed() {
+std::string Menu() { // as built from a fresh load: each item's text and id
+    LoadFolderList();
+    HMENU menu = BuildFoldersMenu();
     std::string text;
-    for (int i = 0; i < FolderCount; ++i)
-        text += std::string(FolderList[i].path) + "|";
-    return text;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char label[300] = {};
+        GetMenuStringA(menu, i, label, sizeof label, MF_BYPOSITION);
+        text += std::string(label) + "=" + std::to_string(GetMenuItemID(menu, i)) + "|";
+    }
+    return DestroyMenu(menu), text;
 }
 
-// What the boxes of a dialog received: "[text]" set, characters typed, <down13> <up13> keys.
-std::map<HWND, std::string> Received;
-LRESULT CALLBACK Box(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    std::string& log = Received[window];
-    if (message == WM_SETTEXT) log += "[" + std::string(reinterpret_cast<char*>(lParam)) + "]";
-    if (message == WM_CHAR) log += wParam < 256 ? std::string(1, char(wParam)) : "<bad>";
+// What the rich edit boxes of a dialog received: "[text]" set, characters, <down13> <up13>.
+std::string Received;
+LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT) Received += "[" + std::string(reinterpret_cast<char*>(lParam)) + "]";
+    if (message == WM_CHAR) Received += wParam < 256 ? std::string(1, char(wParam)) : "<bad>";
     if (message == WM_KEYDOWN || message == WM_KEYUP)
-        log += (message == WM_KEYDOWN ? "<down" : "<up") + std::to_string(wParam) + ">";
+        Received += (message == WM_KEYDOWN ? "<down" : "<up") + std::to_string(wParam) + ">";
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -42,53 +44,39 @@ DWORD WINAPI TypeFolder(void*) {
     return ApplyFolder(0), 0;
 }
 
-TEST(Folders, TheStoreListsValueNamesInRegistryOrderAndOnlyWhatItCanHold) {
+TEST(Folders, TheStoreListsValueNamesAsEnumeratedAndTheMenuTypesOneIntoADialog) {
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
-    LoadFolderList();
-    HMENU menu = BuildFoldersMenu();
-    char text[16];
-    EXPECT_TRUE(GetMenuItemCount(menu) == 3 && GetMenuItemID(menu, 0) == 10104 &&
-                GetMenuStringA(menu, 0, text, 16, MF_BYPOSITION) && !strcmp(text, "[no items]") &&
-                GetMenuItemID(menu, 2) == 10103 && DestroyMenu(menu));
+    EXPECT_EQ(Menu(), "[no items]=10104|=10102|Cancel=10103|");
     const std::string fits = "C:\\" + std::string(252, 'l'), cut = "C:\\" + std::string(252, 'k');
     for (const char* path : {"C:\\c", "C:\\b", "C:\\a", "C:\\c"})
         EXPECT_TRUE(AddFolder(path));
     EXPECT_FALSE(AddFolder((cut + "k").c_str())) << "256 characters could never be listed";
-    SetString(FoldersPath, (cut + "k").c_str(), "too long"); // by hand
-    SetString(FoldersPath, fits.c_str(), "C:\\data"); // listed by its name
-    SetRaw(FoldersPath, "C:\\d", REG_BINARY, std::string(70000, 'd').c_str(), 70000);
+    SetString(Folders, (cut + "k").c_str(), ""); // by hand, as the next two
+    SetString(Folders, fits.c_str(), "C:\\data");
+    SetRaw(Folders, "C:\\d", REG_BINARY, std::string(70000, 'd').c_str(), 70000);
     RemoveFolder("C:\\b");
-    RemoveFolder("C:\\nothing");
-    LoadFolderList();
-    EXPECT_EQ(Listed(), "C:\\a|C:\\c|C:\\d|" + fits + "|") << "Wine enumerates sorted by name";
+    EXPECT_EQ(Menu(), "C:\\a=10000|C:\\c=10001|C:\\d=10002|" + fits + "=10003|=10102|Cancel=10103|")
+        << "Wine enumerates sorted by name";
     for (int i = 10; i < 70; ++i)
-        SetString(FoldersPath, ("C:\\e" + std::to_string(i)).c_str(), "by hand");
-    LoadFolderList();
-    EXPECT_TRUE(FolderCount == 50 && Listed().find(cut) == std::string::npos);
-    EXPECT_TRUE(AddFolder("C:\\a") && !AddFolder("C:\\new")) << "a full key takes no more";
-    EXPECT_EQ(Stored(FoldersPath, "C:\\new"), "<none>");
-    menu = BuildFoldersMenu();
-    EXPECT_TRUE(GetMenuItemCount(menu) == 52 && GetMenuItemID(menu, 49) == 10049) << "all listed";
-    DestroyMenu(menu);
+        SetString(Folders, ("C:\\e" + std::to_string(i)).c_str(), "");
+    std::string full = Menu(); // fifty, all listed
+    EXPECT_EQ(full.substr(full.rfind("C:")), "C:\\e56=10049|=10102|Cancel=10103|");
+    EXPECT_TRUE(AddFolder("C:\\a") && !AddFolder("C:\\new") &&
+                Stored(Folders, "C:\\new") == "<none>");
 
-    // A dialog with an "Edit" box and two rich edit boxes gets the folder both ways; the
-    // folders past the sixteenth do nothing.
+    // An "Edit" box and the second of two rich edit boxes get the first folder; the folders
+    // past the sixteenth do nothing.
     HWND dialog = MakeWindow("QuilletFileDialog");
-    HWND edit = CreateWindowA("EDIT", "old", WS_CHILD, 0, 0, 99, 20, dialog, 0, 0, 0),
-         first = MakeWindow("RichEdit20W", WS_CHILD, dialog, Box),
-         second = MakeWindow("RichEdit20W", WS_CHILD, dialog, Box);
-    SetString(FoldersPath, "C:\\!Caf\xe9", ""); // the first, by name
-    LoadFolderList();
+    HWND edit = CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 99, 20, dialog, 0, 0, 0);
+    MakeWindow("RichEdit20W", WS_CHILD, dialog, RichBox);
+    MakeWindow("RichEdit20W", WS_CHILD, dialog, RichBox);
+    SetString(Folders, "C:\\!Caf\xe9", "");
     FastFoldersTarget = dialog;
-    HandleCommand(nullptr, 10016);
-    HandleCommand(nullptr, 10000);
-    PumpFor(100);
-    GetWindowTextA(edit, text, sizeof text);
-    EXPECT_STREQ(text, "C:\\!Caf\xe9");
-    EXPECT_EQ(Received[second], "[]C:\\!Caf\xe9<down13><up13>");
-    EXPECT_EQ(Received[first], "");
-    DestroyWindow(dialog);
-
+    LoadFolderList();
+    HandleCommand(nullptr, 10016), HandleCommand(nullptr, 10000), PumpFor(100);
+    char text[16];
+    EXPECT_TRUE(GetWindowTextA(edit, text, sizeof text) && !strcmp(text, "C:\\!Caf\xe9"));
+    EXPECT_EQ(Received, "[]C:\\!Caf\xe9<down13><up13>");
     // A program that hangs does not hang the host.
     Target hung;
     ASSERT_TRUE(hung.Start("hung"));
@@ -104,13 +92,12 @@ DWORD WINAPI RunDialog(void*) {
 
 TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
-    AddFolder("C:\\windows");
-    LoadFolderList();
+    AddFolder("C:\\windows"), LoadFolderList();
     AppInstance = GetModuleHandleA(nullptr);
-    HWND box = nullptr, list = nullptr, remove = nullptr;
+    HWND box = nullptr, list = nullptr, remove = nullptr, ask = nullptr, browser = nullptr;
     auto open = [&] {
         HANDLE thread = CreateThread(nullptr, 0, RunDialog, nullptr, 0, nullptr);
-        EXPECT_TRUE(WaitUntil([&] {
+        EXPECT_TRUE(WaitUntil([&] { // shown, its rows filled
             box = FindWindowA("#32770", "Favorite folders");
             return IsWindowVisible(box) && GetForegroundWindow() == box;
         }));
@@ -120,53 +107,44 @@ TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
     auto row = [&](int at) {
         char text[MAX_PATH] = {};
         LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE, item.iItem = at, item.pszText = text;
-        item.cchTextMax = MAX_PATH, item.iImage = 5;
-        SendMessageA(list, LVM_GETITEMA, 0, LPARAM(&item));
-        return std::to_string(item.iImage) + text;
+        item.pszText = text, item.cchTextMax = MAX_PATH;
+        return SendMessageA(list, LVM_GETITEMTEXTA, at, LPARAM(&item)), std::string(text);
     };
-    auto click = [&](HWND control) { ClickAt(Target::At(control, 10, 8), Left); };
+    auto click = [](HWND control, LONG y = 8) { ClickAt(Target::At(control, 10, y), Left); };
     HANDLE dialog = open();
-    HIMAGELIST images = HIMAGELIST(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-    EXPECT_TRUE(row(0) == "0C:\\windows" && ImageList_GetImageCount(images) == 1);
+    LRESULT images = SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
+    EXPECT_TRUE(row(0) == "C:\\windows" && ImageList_GetImageCount(HIMAGELIST(images)) == 1);
     click(GetDlgItem(box, 1236));
-    HWND browser = nullptr;
     ASSERT_TRUE(WaitUntil([&] { // once its tree is filled
         HWND tree = FindWindowExA(browser = GetLastActivePopup(box), 0, "SysTreeView32", 0);
         return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0) != 0;
     }));
     Type({VK_HOME, VK_RETURN}); // the desktop
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(browser); }));
     char desktop[MAX_PATH];
     SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
-    EXPECT_EQ(row(0), std::string("0") + desktop) << "at the top at once";
-    EXPECT_EQ(Stored(ProductPath + "\\Folders", desktop), desktop);
+    EXPECT_TRUE(WaitUntil([&] { return row(0) == desktop; })) << "at the top at once";
+    EXPECT_EQ(Stored(Folders, desktop), desktop);
     // "Remove" follows the selection; it asks first and removes on OK only.
     EXPECT_FALSE(IsWindowEnabled(remove));
-    RECT first = {LVIR_LABEL, 0, 0, 0};
-    SendMessageA(list, LVM_GETITEMRECT, 0, LPARAM(&first));
-    ClickAt(Target::At(list, first.left + 5, first.top + 5), Left);
+    click(list, 26); // the first row
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(remove) != FALSE; }, 300));
     for (WORD answer : {VK_ESCAPE, VK_RETURN}) {
         click(remove);
-        ASSERT_TRUE(WaitUntil([&] { return FindWindowA("#32770", "Quillet 99") != nullptr; }));
-        HWND ask = FindWindowA("#32770", "Quillet 99");
-        EXPECT_TRUE(FindWindowExA(ask, nullptr, nullptr,
-                                  "Are you sure you want to delete this item?") != nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return (ask = FindWindowA("#32770", "Quillet 99")) != 0; }));
+        EXPECT_TRUE(FindWindowExA(ask, 0, 0, "Are you sure you want to delete this item?"));
         Type({answer});
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(ask); }));
+        std::string left = answer == VK_ESCAPE ? desktop : "<none>";
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(ask) && Stored(Folders, desktop) == left; }));
     }
-    EXPECT_TRUE(row(0) == "0C:\\windows" && Stored(ProductPath + "\\Folders", desktop) == "<none>");
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(remove); }, 300));
+    EXPECT_TRUE(row(0) == "C:\\windows" && WaitUntil([&] { return !IsWindowEnabled(remove); }));
     // Closed by its button, Escape or the close box, the list is the store's again.
     for (int way = 0; way < 3; ++way) {
         if (way) dialog = open();
-        SetString(ProductPath + "\\Folders", ("C:\\way" + std::to_string(way)).c_str(), "");
+        SetString(Folders, ("C:\\way" + std::to_string(way)).c_str(), "");
         if (way == 0) click(GetDlgItem(box, 2));
         if (way == 1) Type({VK_ESCAPE});
         if (way == 2) ClickAt(CaptionButton(box, HTCLOSE), Left);
-        EXPECT_EQ(WaitForSingleObject(dialog, 5000), WAIT_OBJECT_0);
-        EXPECT_EQ(FolderCount, 2 + way) << way;
+        EXPECT_TRUE(WaitForSingleObject(dialog, 5000) == WAIT_OBJECT_0 && FolderCount == 2 + way);
     }
 }
 

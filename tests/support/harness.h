@@ -308,5 +308,5 @@ inline POINT CaptionButton(HWND window, LRESULT code) {
     POINT pt = {r.right, r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
     while (pt.x > r.left && SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) != code)
         --pt.x;
-    return {pt.x - 3, pt.y};
+    return {pt.x > r.left ? pt.x - 3 : 0, pt.y}; // 0 when it has none
 }

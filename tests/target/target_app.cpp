@@ -16,17 +16,17 @@
 
 static LONG Counts[WM_USER];
 static WNDPROC EditProc;
-static HWND Edit, Main;
+static HWND Edit;
 
-// Wine's file dialog has no "?" button (Wine draws none for WS_EX_CONTEXTHELP), and its
-// file-name box is an "Edit" inside a combo box. As on Windows 95, the caption left of the close
-// box answers as the "?" button, and the box becomes the dialog's own child.
+// Wine's file dialog has no "?" button (it draws none for WS_EX_CONTEXTHELP), and its file-name
+// box is an "Edit" inside a combo box. As on Windows 95, the caption left of the close box
+// answers as the "?" button and the box becomes the dialog's own child; the folder it shows
+// becomes the title of its owner.
 static WNDPROC FileDialogProc;
 static LRESULT CALLBACK FileDialogFrame(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT hit = CallWindowProcA(FileDialogProc, box, message, wParam, lParam);
     RECT r;
-    GetWindowRect(box, &r);
-    bool help = message == WM_NCHITTEST && hit == HTCAPTION &&
+    bool help = message == WM_NCHITTEST && hit == HTCAPTION && GetWindowRect(box, &r) &&
                 short(LOWORD(lParam)) > r.right - 2 * GetSystemMetrics(SM_CXSIZE);
     return help ? HTHELP : hit;
 }
@@ -36,13 +36,11 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
     HWND box = GetParent(dialog), name = FindWindowExA(GetDlgItem(box, 1148), 0, 0, 0);
     UINT code = message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam)->code : 0;
     if (code == CDN_FOLDERCHANGE && CommDlg_OpenSave_GetFolderPath(box, folder, MAX_PATH) > 0)
-        SetWindowTextA(Main, folder);
+        SetWindowTextA(GetParent(box), folder);
     if (code != CDN_INITDONE) return 0;
-    SetWindowLongPtrA(box, GWL_EXSTYLE, GetWindowLongPtrA(box, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
     FileDialogProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FileDialogFrame)));
-    SetParent(FindWindowExA(name, 0, "Edit", 0), box);
-    return 0;
+    return SetParent(FindWindowExA(name, 0, "Edit", 0), box), 0;
 }
 
 static LRESULT CALLBACK EditWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -86,7 +84,7 @@ int main(int argc, char** argv) {
     RegisterClassA(&wc);
     char title[128];
     wsprintfA(title, "Quillet Target %.64s", argv[1]);
-    HWND window = Main = CreateWindowA("QuilletTarget", title, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
+    HWND window = CreateWindowA("QuilletTarget", title, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
                                 nullptr, nullptr, instance, nullptr);
     if (!strcmp(argv[2], "set")) SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
     Edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
