@@ -23,8 +23,8 @@ void InsertRow(HWND list, int row, const char* path) {
 }
 
 int SelectedRow(HWND list) {
-    return static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                         MAKELPARAM(LVNI_SELECTED, 0)));
+    return static_cast<int>(
+        SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
 void OnInitDialog(HWND dialog) {
@@ -36,10 +36,10 @@ void OnInitDialog(HWND dialog) {
     column.cx = 160, column.pszText = title;
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     // The list destroys its image list with itself.
-    auto* create = CommonControlsFunction<HIMAGELIST WINAPI(int, int, UINT, int, int)>(
-        "ImageList_Create");
-    auto* replace = CommonControlsFunction<int WINAPI(HIMAGELIST, int, HICON)>(
-        "ImageList_ReplaceIcon");
+    auto* create =
+        CommonControlsFunction<HIMAGELIST WINAPI(int, int, UINT, int, int)>("ImageList_Create");
+    auto* replace =
+        CommonControlsFunction<int WINAPI(HIMAGELIST, int, HICON)>("ImageList_ReplaceIcon");
     HIMAGELIST images = create ? create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 0) : nullptr;
     auto icon = static_cast<HICON>(
         LoadImageA(AppInstance, MAKEINTRESOURCEA(IDI_FOLDER), IMAGE_ICON, 16, 16, 0));

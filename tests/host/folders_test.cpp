@@ -30,9 +30,11 @@ std::string Menu() { // as built from a fresh load: each item's text and id
     return DestroyMenu(menu), text;
 }
 
-// What the rich edit boxes of a dialog received: "[text]" set, characters, <down13> <up13>.
+// What the rich edit boxes of a dialog received: "[text]" set ("first[text]" in the first),
+// characters, <down13> <up13>.
 std::string Received;
 LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT && GetWindow(window, GW_HWNDNEXT)) Received += "first";
     if (message == WM_SETTEXT) Received += "[" + std::string(reinterpret_cast<char*>(lParam)) + "]";
     if (message == WM_CHAR) Received += wParam < 256 ? std::string(1, char(wParam)) : "<bad>";
     if (message == WM_KEYDOWN || message == WM_KEYUP)
