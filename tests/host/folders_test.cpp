@@ -2,7 +2,8 @@
 // menu as built, the folder typed into a dialog's boxes, and the "Favorite folders" dialog
 // driven by real input.
 #include <gtest/gtest.h>
-#include <windows.h>
+
+#include "harness.h"
 
 #include <commctrl.h>
 #include <shlobj.h>
@@ -11,7 +12,6 @@
 #include "core/main_window.h"
 #include "features/commands.h"
 #include "features/fast_folders.h"
-#include "harness.h"
 #include "settings_ui/favorite_folders.h"
 
 namespace {
@@ -42,8 +42,9 @@ LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-DWORD WINAPI TypeFolder(void*) {
-    return ApplyFolder(0), 0;
+// On a thread of its own: the dialog, or the first folder typed.
+DWORD WINAPI OnThread(void* dialog) {
+    return dialog ? OpenFavoriteFolders(nullptr) : ApplyFolder(0), 0;
 }
 
 TEST(Folders, TheStoreListsValueNamesAsEnumeratedAndTheMenuTypesOneIntoADialog) {
@@ -84,12 +85,8 @@ TEST(Folders, TheStoreListsValueNamesAsEnumeratedAndTheMenuTypesOneIntoADialog) 
     ASSERT_TRUE(hung.Start("hung"));
     PostMessageA(hung.window, WM_APP + 1, 0, 0);
     FastFoldersTarget = hung.window;
-    HANDLE typing = CreateThread(nullptr, 0, TypeFolder, nullptr, 0, nullptr);
+    HANDLE typing = CreateThread(nullptr, 0, OnThread, nullptr, 0, nullptr);
     EXPECT_EQ(WaitForSingleObject(typing, 8000), WAIT_OBJECT_0) << "hung with the program";
-}
-
-DWORD WINAPI RunDialog(void*) {
-    return OpenFavoriteFolders(nullptr), 0;
 }
 
 TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
@@ -98,7 +95,7 @@ TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
     AppInstance = GetModuleHandleA(nullptr);
     HWND box = nullptr, list = nullptr, remove = nullptr, ask = nullptr, browser = nullptr;
     auto open = [&] {
-        HANDLE thread = CreateThread(nullptr, 0, RunDialog, nullptr, 0, nullptr);
+        HANDLE thread = CreateThread(nullptr, 0, OnThread, &box, 0, nullptr);
         EXPECT_TRUE(WaitUntil([&] { // shown, its rows filled
             box = FindWindowA("#32770", "Favorite folders");
             return IsWindowVisible(box) && GetForegroundWindow() == box;
