@@ -115,6 +115,8 @@ hook_imports=$(imports_from "$bin/Quillet99.exe" QUILLET99HOOK.DLL | sort -u | t
 for dll in QUILLET99HOOK.DLL; do
     imported_dlls "$bin/Quillet99.exe" | grep -qx "$dll" || fail "Quillet99.exe does not import $dll"
 done
+# The common controls are loaded by the first dialog that needs them, not with the host.
+imported_dlls "$bin/Quillet99.exe" | grep -qx COMCTL32.DLL && fail "Quillet99.exe imports COMCTL32.DLL"
 
 # Every icon holds each of its sizes as a 16-colour image, which Windows 95 and NT 4.0 show.
 for ico in "$bin"/../app/pictures/*.ico; do

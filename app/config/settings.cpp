@@ -1,6 +1,7 @@
 #include "config/settings.h"
 
 #include "config/custom_windows.h"
+#include "config/folders.h"
 #include "config/registry_keys.h"
 #include "config/registry_value.h"
 #include "hook/host_messages.h"
@@ -171,5 +172,6 @@ void SaveIndicatorPos(HWND indicator) {
 void ApplySettings() {
     LoadSettings(); // rebuilds the per-application table as well
     PushSwitchesToHook();
+    LoadFolderList();
     TellHookCustWin(CustomWindowTable);
 }

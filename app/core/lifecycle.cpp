@@ -1,6 +1,7 @@
 #include "core/lifecycle.h"
 
 #include "config/custom_windows.h"
+#include "config/folders.h"
 #include "config/settings.h"
 #include "core/hot_keys.h"
 #include "core/main_window.h"
@@ -68,6 +69,7 @@ void Shutdown() {
     UnrollAllWindows();
     FreeRolledWindows();
     FreeCustomWindowTable();
+    FreeFolderList();
     UninstallMouseHook();
     DeleteTrayIcon(MainWindow); // whether or not it is shown
     TrayIconShown = 0;

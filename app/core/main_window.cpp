@@ -10,6 +10,7 @@
 #include "core/scroll_mode.h"
 #include "core/timers.h"
 #include "features/commands.h"
+#include "features/fast_folders.h"
 #include "features/roll_up.h"
 #include "features/start_menu.h"
 #include "features/tray_icon.h"
@@ -79,6 +80,7 @@ extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam
     case UM_TRAY_ICON: OnTrayIcon(window, lParam); return 0;
     case UM_TRAYED_WINDOW_ICON: RestoreTrayedWindow(wParam, lParam); return 0;
     case UM_BUTTON_UP: EndScroll(window); return 0;
+    case UM_FAST_FOLDERS: ShowFoldersMenu(window, wParam, lParam); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -6,6 +6,7 @@
 #include "config/registry_value.h"
 #include "config/settings.h"
 #include "core/main_window.h"
+#include "features/fast_folders.h"
 #include "features/help_file.h"
 #include "features/tray_icon.h"
 #include "features/window_features_menu.h"
@@ -58,6 +59,8 @@ void HandleCommand(HWND mainWindow, UINT id) {
         ChooseFeature("CaptionFeature", id - IDM_CAPTION_FEATURE);
     } else if (id >= IDM_BODY_FEATURE && id <= IDM_BODY_FEATURE + BODY_COPY_PASTE) {
         ChooseFeature("BodyFeature", id - IDM_BODY_FEATURE);
+    } else if (id >= IDM_FIRST_FOLDER && id <= IDM_LAST_FOLDER) {
+        ApplyFolder(static_cast<int>(id - IDM_FIRST_FOLDER));
     }
     switch (id) {
     case IDM_ABOUT:

@@ -47,3 +47,17 @@
 // and its feature submenus', the first plus the feature code.
 #define IDM_CAPTION_FEATURE 300
 #define IDM_BODY_FEATURE 400
+
+// The "Favorite folders" dialog, its pictures, and the Fast Folders menu: a folder's item is
+// the first plus its number; only the first sixteen act.
+#define IDD_FAVORITE_FOLDERS 315
+#define IDI_FAVORITE_FOLDERS 316
+#define IDI_FOLDER 317
+#define IDC_FOLDER_LIST 1235
+#define IDC_ADD_FOLDER 1236
+#define IDC_REMOVE_FOLDER 1138
+#define IDM_FIRST_FOLDER 10000
+#define IDM_LAST_FOLDER 10015
+#define IDM_FOLDERS_SEPARATOR 10102
+#define IDM_FOLDERS_CANCEL 10103
+#define IDM_NO_FOLDERS 10104

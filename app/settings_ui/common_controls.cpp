@@ -1,16 +1,16 @@
 #include "settings_ui/common_controls.h"
 
-#include <windows.h>
-#include <commctrl.h>
-
 namespace {
-bool Loaded = false;
+HMODULE Library;
 }
 
-// InitCommonControls is what comctl32 4.00 (Windows 95, NT 4.0) has; InitCommonControlsEx came
-// later.
-void EnsureCommonControls() {
-    if (Loaded) return;
-    InitCommonControls();
-    Loaded = true;
+// Loaded by name: an import would load the library with the host. InitCommonControls is what
+// comctl32 4.00 (Windows 95, NT 4.0) has; InitCommonControlsEx came later.
+HMODULE EnsureCommonControls() {
+    if (Library) return Library;
+    Library = LoadLibraryA("comctl32.dll");
+    if (auto* init = reinterpret_cast<void(WINAPI*)()>(
+            reinterpret_cast<void*>(GetProcAddress(Library, "InitCommonControls"))))
+        init();
+    return Library;
 }

@@ -2,4 +2,14 @@
 // not at start-up, so that a host that never opens one pays nothing for them.
 #pragma once
 
-void EnsureCommonControls();
+#include <windows.h>
+
+// Loads comctl32 and registers its window classes, once; the library, or null without it.
+HMODULE EnsureCommonControls();
+
+// A function of the loaded library, null when it is missing.
+template <typename Function>
+Function* CommonControlsFunction(const char* name) {
+    return reinterpret_cast<Function*>(
+        reinterpret_cast<void*>(GetProcAddress(EnsureCommonControls(), name)));
+}

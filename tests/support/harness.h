@@ -300,3 +300,13 @@ inline bool Notify(DWORD message, HWND owner, UINT id) {
     data.uFlags = data.hIcon ? NIF_ICON : 0;
     return Shell_NotifyIconA(message, &data) != FALSE;
 }
+
+// A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
+inline POINT CaptionButton(HWND window, LRESULT code) {
+    RECT r;
+    GetWindowRect(window, &r);
+    POINT pt = {r.right, r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    while (pt.x > r.left && SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) != code)
+        --pt.x;
+    return {pt.x > r.left ? pt.x - 3 : 0, pt.y}; // 0 when it has none
+}

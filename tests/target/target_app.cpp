@@ -1,7 +1,8 @@
 // The program the tests click at: a window titled "Quillet Target NAME" whose left half is bare
 // client area and whose right half is a multi-line edit control. It counts the messages it and
 // the edit control receive, and answers WM_APP with the count of the message in wParam. After
-// WM_APP + 1 it answers nothing any more.
+// WM_APP + 1 it answers nothing any more. WM_APP + 2 opens a file dialog, whose current folder
+// becomes the window's title.
 //
 //   q99target.exe NAME ICONS
 // ICONS "class" gives its window class the program's icon, "set" gives it to the window with
@@ -9,12 +10,38 @@
 // A copy under another name stands in for any program or a document's associated program: it
 // appends its path and command line to the file named by QUILLET_RECORD, and ends.
 #include <windows.h>
+#include <commdlg.h>
 
 #include <cstring>
 
 static LONG Counts[WM_USER];
 static WNDPROC EditProc;
 static HWND Edit;
+
+// Wine's file dialog has no "?" button (it draws none for WS_EX_CONTEXTHELP), and its file-name
+// box is an "Edit" inside a combo box. As on Windows 95, the caption left of the close box
+// answers as the "?" button and the box becomes the dialog's own child; the folder it shows
+// becomes the title of its owner.
+static WNDPROC FileDialogProc;
+static LRESULT CALLBACK FileDialogFrame(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT hit = CallWindowProcA(FileDialogProc, box, message, wParam, lParam);
+    RECT r;
+    bool help = message == WM_NCHITTEST && hit == HTCAPTION && GetWindowRect(box, &r) &&
+                short(LOWORD(lParam)) > r.right - 2 * GetSystemMetrics(SM_CXSIZE);
+    return help ? HTHELP : hit;
+}
+
+static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    char folder[MAX_PATH];
+    HWND box = GetParent(dialog), name = FindWindowExA(GetDlgItem(box, 1148), 0, 0, 0);
+    UINT code = message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam)->code : 0;
+    if (code == CDN_FOLDERCHANGE && CommDlg_OpenSave_GetFolderPath(box, folder, MAX_PATH) > 0)
+        SetWindowTextA(GetParent(box), folder);
+    if (code != CDN_INITDONE) return 0;
+    FileDialogProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FileDialogFrame)));
+    return SetParent(FindWindowExA(name, 0, "Edit", 0), box), 0;
+}
 
 static LRESULT CALLBACK EditWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Counts[message % WM_USER] += message < WM_USER;
@@ -25,6 +52,14 @@ static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, 
     Counts[message % WM_USER] += message < WM_USER;
     if (message == WM_APP) return Counts[wParam % WM_USER];
     if (message == WM_APP + 1) Sleep(INFINITE); // a program that hangs
+    if (message == WM_APP + 2) {
+        char file[MAX_PATH] = "";
+        OPENFILENAMEA open = {};
+        open.lStructSize = sizeof open, open.hwndOwner = window, open.lpstrFile = file;
+        open.nMaxFile = MAX_PATH, open.Flags = OFN_EXPLORER | OFN_ENABLEHOOK;
+        open.lpfnHook = FileDialogHook;
+        GetOpenFileNameA(&open);
+    }
     if (message == WM_DESTROY) PostQuitMessage(0);
     if (message == WM_SETFOCUS) SetFocus(Edit); // Ctrl+C and Ctrl+V go to the edit control
     return DefWindowProcA(window, message, wParam, lParam);

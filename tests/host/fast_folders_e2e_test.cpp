@@ -1,0 +1,44 @@
+// Fast Folders as a user meets it: the real Quillet99.exe over a real file dialog in another
+// program, a right press on the dialog's "?" button, a folder chosen with the keyboard.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+TEST(FastFolders, ARightPressOnAFileDialogsHelpButtonJumpsItToTheFolderChosen) {
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
+    for (const char* folder : {"C:\\windows", "C:\\windows\\system32"})
+        SetString(ProductPath + "\\Folders", folder, folder);
+    Target target;
+    Host host;
+    ASSERT_TRUE(target.Start("files") && host.Start());
+    PostMessageA(target.window, WM_APP + 2, 0, 0); // its file dialog
+    HWND dialog = nullptr;
+    POINT help = {};
+    ASSERT_TRUE(WaitUntil([&] { // with its "?" button
+        help = CaptionButton(dialog = FindWindowA("#32770", "Open"), HTHELP);
+        return GetForegroundWindow() == dialog && help.x > 0;
+    }));
+    auto menuOpens = [&](HWND front) {
+        BringToFront(front), MoveMouseTo(help), PumpFor(300); // a press at once may be lost
+        ClickAt(help, Right);
+        return WaitUntil([] { return OpenMenu() != nullptr; }, 1000);
+    };
+    for (DWORD on : {0, 1}) { // switched off; over a window without a box to type into
+        SetDword(SettingsPath, "FastFolders", on);
+        PostMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
+        EXPECT_FALSE(menuOpens(on ? MakeWindow("QuilletPlain") : dialog)) << on;
+    }
+    ASSERT_TRUE(menuOpens(dialog));
+    RECT menu;
+    EXPECT_TRUE(GetWindowRect(OpenMenu(), &menu) && menu.left == help.x && menu.top == help.y);
+    Type({VK_DOWN, VK_DOWN, VK_RETURN}); // the second folder
+    char shown[MAX_PATH] = {};           // the dialog's current folder, as the target sees it
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetWindowTextA(target.window, shown, MAX_PATH) &&
+               !lstrcmpiA(shown, "C:\\windows\\system32");
+    })) << shown;
+}
+
+} // namespace
