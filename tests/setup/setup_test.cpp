@@ -23,11 +23,11 @@ TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsCleanly) {
     };
     auto entry = [](const char* name) { return Stored(Entry, name, HKEY_LOCAL_MACHINE); };
     auto host = [] { return FindWindowA("Quillet99", "Quillet 99"); };
-    auto sendToTray = [](Target& target) { // middle clicks until a host started just now takes one
-        auto hidden = [&] { return !IsWindowVisible(target.window); };
-        return WaitUntil([&] { return ClickAt(target.Caption(), Middle), WaitUntil(hidden, 500); },
-                         15000);
+    auto sendToTray = [](Target& t) { // middle clicks until a host started just now takes one
+        auto gone = [&] { return !IsWindowVisible(t.window); };
+        return WaitUntil([&] { return ClickAt(t.Caption(), Middle), WaitUntil(gone, 500); }, 15000);
     };
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // whatever other tests left: a first run
     const std::string setup = "\"" + BinPath("..\\setup\\Quillet99-setup.exe") + "\" /S";
     ASSERT_EQ(system(setup.c_str()), 0);
     EXPECT_EQ(present(), 10);
