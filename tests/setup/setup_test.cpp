@@ -29,8 +29,7 @@ TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsCleanly) {
     };
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // whatever other tests left: a first run
     const std::string setup = "\"" + BinPath("..\\setup\\Quillet99-setup.exe") + "\" /S";
-    ASSERT_EQ(system(setup.c_str()), 0);
-    EXPECT_EQ(present(), 10);
+    ASSERT_TRUE(system(setup.c_str()) == 0 && present() == 10) << present();
     EXPECT_EQ(entry("DisplayName") + entry("Publisher") + entry("DisplayVersion"),
               "Quillet 99Brantle Software" QUILLET_VERSION_TEXT);
     EXPECT_GT(atoi(entry("EstimatedSize").c_str()), 200); // KiB
