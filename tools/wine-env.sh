@@ -158,8 +158,11 @@ cmd_exec() {
 cmd_run() {
     local dir=$1 code=0
     shift
-    cmd_start "$dir" --headless
-    (cmd_exec "$dir" "$@") || code=$?
+    if (cmd_start "$dir" --headless); then
+        (cmd_exec "$dir" "$@") || code=$?
+    else
+        code=1
+    fi
     cmd_stop "$dir"
     return $code
 }
