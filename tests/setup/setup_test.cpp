@@ -6,7 +6,8 @@
 #include "resources/resource_ids.h"
 #include "resources/version.h"
 
-const std::string Dir = std::string(getenv("ProgramFiles")) + "\\Quillet 99\\",
+// A dot in a folder's name, where the host looks for its help all the same.
+const std::string Dir = "C:\\Quillet.Tools\\Quillet 99\\",
                   Menu = std::string(getenv("ProgramData")) +
                          "\\Microsoft\\Windows\\Start Menu\\Programs\\Quillet 99\\",
                   Entry = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillet 99",
@@ -29,7 +30,7 @@ TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsCleanly) {
     };
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // whatever other tests left: a first run
     const std::string setup = "\"" + BinPath("..\\setup\\Quillet99-setup.exe") + "\" /S";
-    ASSERT_TRUE(system(setup.c_str()) == 0 && present() == 10) << present();
+    ASSERT_TRUE(!system((setup + " /D=" + Dir).c_str()) && present() == 10) << present();
     EXPECT_EQ(entry("DisplayName") + entry("Publisher") + entry("DisplayVersion"),
               "Quillet 99Brantle Software" QUILLET_VERSION_TEXT);
     EXPECT_GT(atoi(entry("EstimatedSize").c_str()), 200); // KiB
@@ -37,17 +38,16 @@ TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsCleanly) {
     Child first;
     ASSERT_TRUE(target.Start("Setup") && first.Start("\"" + Made[0] + "\"") && sendToTray(target));
 
-    // Its "Help" opens the installed help file on its contents.
+    // Its "Help" opens the help file beside it on its contents.
     PostMessageA(host(), WM_COMMAND, IDM_HELP, 0);
-    char text[400] = {}; // the topic shown, in the help window's text control
-    auto topic = [] { return FindWindowExA(FindWindowA("MS_WINHELP", 0), 0, "RichEdit20A", 0); };
+    char t[400] = {}; // the text of the help window's topic
+    auto help = [] { return FindWindowExA(FindWindowA("MS_WINHELP", 0), 0, "RichEdit20A", 0); };
     EXPECT_TRUE(WaitUntil([&] {
-        return SendMessageA(topic(), WM_GETTEXT, 400, LPARAM(text)) &&
-               !strncmp(text, "Quillet 99 Help", 15);
-    })) << text;
+        return SendMessageA(help(), WM_GETTEXT, 99, LPARAM(t)) && !memcmp(t, "Quillet 99 Help", 15);
+    })) << t;
 
-    // An update: the running host gives the window back, ends and starts again; the files are
-    // new and the user's settings stay.
+    // An update, into the folder of the first install: the running host gives the window back,
+    // ends and starts again; the files are new and the user's settings stay.
     SetDword(SettingsPath, "BodyFeature", 7);
     std::ofstream(Made[3]) << "old";
     ASSERT_EQ(system(setup.c_str()), 0);
