@@ -8,7 +8,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok ins
 
 for p in mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 \
          wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick cmake ninja-build googletest \
-         make clang-format fonts-wine; do
+         make clang-format fonts-wine halibut nsis zip; do
   have "$p" || need="$need $p"
 done
 [ -z "$need" ] && exit 0

@@ -8,6 +8,8 @@
 #                                        and the desktop; --headless always uses a private Xvfb
 #   wine-env.sh exec DIR PROGRAM [ARG...] run a Windows program in that desktop, return its code
 #   wine-env.sh stop DIR                 stop the desktop, wineserver and our Xvfb
+#   wine-env.sh run DIR PROGRAM [ARG...]  exec in a desktop of its own: start it headless,
+#                                        run the program, stop it; return the program's code
 #   wine-env.sh env DIR                  print the environment, for use with eval
 set -euo pipefail
 
@@ -44,8 +46,9 @@ setup_env() {
     export WINESERVER
     WINESERVER=$(server_binary)
     export WINEDEBUG=${QUILLET_WINEDEBUG:--all}
-    # No Mono or Gecko: nothing here needs them and their installers would ask questions.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko: nothing here needs them and their installers would ask questions. No
+    # menu builder: shortcuts made in a prefix stay there, out of the desktop's menus.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     if [ -f "$dir/display" ]; then
         DISPLAY=$(cat "$dir/display")
         export DISPLAY
@@ -152,6 +155,18 @@ cmd_exec() {
     exec "$WINELOADER_PATH" "$@"
 }
 
+cmd_run() {
+    local dir=$1 code=0
+    shift
+    if (cmd_start "$dir" --headless); then
+        (cmd_exec "$dir" "$@") || code=$?
+    else
+        code=1
+    fi
+    cmd_stop "$dir"
+    return $code
+}
+
 cmd_env() {
     setup_env "$1"
     echo "export WINEPREFIX='$WINEPREFIX' WINEARCH='$WINEARCH' WINESERVER='$WINESERVER'"
@@ -166,6 +181,7 @@ arch) detect_arch ;;
 start) cmd_start "$dir" "${3:-}" ;;
 stop) cmd_stop "$dir" ;;
 exec) shift 2; cmd_exec "$dir" "$@" ;;
+run) shift 2; cmd_run "$dir" "$@" ;;
 env) cmd_env "$dir" ;;
-*) sed -n '2,13p' "$0" >&2; exit 2 ;;
+*) sed -n '2,15p' "$0" >&2; exit 2 ;;
 esac

@@ -285,10 +285,10 @@ inline void SetString(const std::string& path, const char* name, const std::stri
     SetRaw(path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
 // A value as text: a REG_SZ as it is, a REG_DWORD in decimal, "<none>" when it is missing.
-inline std::string Stored(const std::string& path, const char* name) {
+inline std::string Stored(const std::string& path, const char* name, HKEY in = HKEY_CURRENT_USER) {
     char data[2048] = {};
     DWORD type = 0, size = sizeof data - 1;
-    if (SHGetValueA(HKEY_CURRENT_USER, path.c_str(), name, &type, data, &size)) return "<none>";
+    if (SHGetValueA(in, path.c_str(), name, &type, data, &size)) return "<none>";
     return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : data;
 }
 
