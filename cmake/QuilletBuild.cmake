@@ -126,3 +126,11 @@ function(quillet_bitmap output source)
                        COMMAND ${QUILLET_CONVERT} "${source}" -type Palette "BMP3:${output}"
                        DEPENDS "${source}" VERBATIM)
 endfunction()
+
+# A cursor from one XPM, with its hot spot.
+function(quillet_cursor output source x y)
+    add_custom_command(OUTPUT "${output}"
+                       COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/cursor.sh ${QUILLET_CONVERT} "${source}"
+                               "${output}" ${x} ${y}
+                       DEPENDS "${source}" ${PROJECT_SOURCE_DIR}/cmake/cursor.sh VERBATIM)
+endfunction()

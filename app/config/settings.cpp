@@ -1,6 +1,7 @@
 #include "config/settings.h"
 
 #include "config/custom_windows.h"
+#include "config/mouseware.h"
 #include "config/registry_keys.h"
 #include "config/registry_value.h"
 #include "hook/host_messages.h"
@@ -156,7 +157,7 @@ void SaveSettingsValues(const SettingsRecord& values) {
             RegDeleteValueA(run.Handle(), RunValueName);
         }
     }
-    if (settings) WriteDwordValue(settings.Handle(), "LogitechFeature", values.LogitechFeature);
+    if (settings) SaveMouseWareChoice(settings.Handle(), values.LogitechFeature);
 }
 
 void SaveIndicatorPos(HWND indicator) {

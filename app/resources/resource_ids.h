@@ -47,3 +47,88 @@
 // and its feature submenus', the first plus the feature code.
 #define IDM_CAPTION_FEATURE 300
 #define IDM_BODY_FEATURE 400
+
+// The settings dialog: its template, pictures and controls.
+#define IDD_SETTINGS 288
+#define IDI_SETTINGS 297
+#define IDC_HAND_CURSOR 203
+// The navigator strip, the lines of its frame (light or black, vertical or horizontal), the
+// banner and the pages' titles.
+#define IDB_NAVIGATOR 289
+#define IDB_FRAME_LIGHT_V 291
+#define IDB_FRAME_DARK_H 292
+#define IDB_FRAME_LIGHT_H 293
+#define IDB_FRAME_DARK_V 295
+#define IDB_BANNER 300
+#define IDB_TITLE_CAPTION 301
+#define IDB_TITLE_BODY 303
+#define IDB_TITLE_GENERAL 304
+#define IDB_TITLE_CUSTOMIZED 305
+// The pictures of the panels and groups, and of a row of the per-application list.
+#define IDI_RUN_FOLDER 296
+#define IDI_MISC_TOOLS 299
+#define IDI_NO_SETTINGS 306
+#define IDI_ROLL_BUTTONS 307
+#define IDI_TRAY_BUTTONS 308
+#define IDI_KEYBOARD 309
+#define IDI_COPY 310
+#define IDI_PASTE 311
+#define IDI_MOUSE 313
+#define IDI_WINDOW_ROW 325
+// Controls, by page. Always there:
+#define IDC_HELP_BUTTON 1245
+#define IDC_NAVIGATOR 1179
+#define IDC_BANNER 1215
+#define IDC_FRAME_DARK_V 1184
+#define IDC_FRAME_LIGHT_V 1185
+#define IDC_FRAME_DARK_H 1186
+#define IDC_FRAME_LIGHT_H 1187
+// pages 1 and 2:
+#define IDC_CAPTION_TITLE 1216
+#define IDC_CAPTION_PROMPT 1181
+#define IDC_CAPTION_LIST 1178
+#define IDC_BODY_TITLE 1217
+#define IDC_BODY_PROMPT 1191
+#define IDC_BODY_LIST 1190
+#define IDC_PANEL_FRAME 1182
+#define IDC_NO_SETTINGS_ICON 1220
+#define IDC_NO_SETTINGS_TEXT 1183
+#define IDC_ROLL_ICON 1221
+#define IDC_ROLL_ON_MAXIMIZE 1222
+#define IDC_TRAY_ICON 1223
+#define IDC_TRAY_ON_MINIMIZE 1224
+#define IDC_RUN_PROMPT 1193
+#define IDC_RUN_ICON 1194
+#define IDC_RUN_COMMAND 1188
+#define IDC_RUN_BROWSE 1189
+#define IDC_RUN_BODY_COMMAND 1210
+#define IDC_RUN_BODY_BROWSE 1225
+#define IDC_MENU_ICON 1226
+#define IDC_HOT_KEY 1227
+#define IDC_COPY_CHOICE 1228
+#define IDC_PASTE_CHOICE 1229
+#define IDC_CLIPBOARD_PROMPT 1230
+#define IDC_COPY_ICON 1231
+#define IDC_PASTE_ICON 1232
+// page 3:
+#define IDC_GENERAL_TITLE 1218
+#define IDC_MISC_GROUP 1201
+#define IDC_DETECT_MIDDLE 1198
+#define IDC_LOAD_ON_STARTUP 1195
+#define IDC_SHOW_TRAY_ICON 1196
+#define IDC_SHOW_INDICATOR 1197
+#define IDC_CHORD 1199
+#define IDC_MISC_ICON 1203
+#define IDC_FOLDERS_GROUP 1202
+#define IDC_FAST_FOLDERS 1200
+#define IDC_CONFIGURE_FOLDERS 1237
+#define IDC_LOGITECH_GROUP 1205
+#define IDC_LOGITECH_PROMPT 1192
+#define IDC_LOGITECH_ICON 1234
+#define IDC_LOGITECH_DOUBLE_CLICK 1204
+#define IDC_LOGITECH_DRAG_LOCK 1209
+// page 4:
+#define IDC_CUSTOMIZED_TITLE 1219
+#define IDC_CUSTOMIZED_PROMPT 1213
+#define IDC_CUSTOMIZED_LIST 1208
+#define IDC_DELETE_ENTRY 1212
