@@ -244,7 +244,8 @@ TEST(Settings, OpensFromEachOpenerOnceAndItsNavigatorPagesAndButtonsWorkWithReal
         if (opener == 3 && WaitUntil([] { return OpenMenu() != nullptr; })) Type({'E'});
         HWND dialog = opener ? (WaitUntil([] { return Dialog() != nullptr; }), Dialog()) : Open();
         ASSERT_TRUE(dialog) << "opener " << opener;
-        ASSERT_TRUE(BringToFront(target.window));
+        ClickAt(target.Client(), Left);
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == target.window; }));
         EXPECT_EQ(Open(), dialog);
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
         EXPECT_FALSE(FindWindowExA(nullptr, dialog, "#32770", "Quillet 99 - Settings"));
