@@ -39,7 +39,6 @@ std::string HklmText(const std::string& key, const char* name) { // with its len
 }
 
 // Each setting: its value, its control (a radio pair also its other button), two values.
-
 // clang-format off
 struct Setting { const char* name; int id; std::string first, second; int other = 0; };
 const Setting Table[] = {
@@ -95,8 +94,8 @@ std::set<int> Visible(HWND dialog) { // but the strip, its frame and the banner
             set.insert(id);
     return set;
 }
-// The navigator's rows, a point in each; where the frame's light vertical line and its black
-// horizontal line stand ("15,88" is row 2 raised, "93,88" sunken).
+// The navigator's rows, a point in each; where the frame's light vertical line stands: on the
+// left of a raised frame, on the right of a sunken one.
 const POINT Rows[] = {{54, 48}, {54, 120}, {54, 194}, {54, 267}};
 std::string Frame(HWND dialog) {
     HWND line = GetDlgItem(dialog, 1185);
@@ -284,6 +283,7 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     dialog = Open();
     EXPECT_EQ(Shows(Table[0]) + Shows(Table[1]) + Shows(Table[13]) + Shows(Table[14]),
               "-1-1nonenone");
+    EXPECT_EQ(Visible(dialog), Expected(0, NoPanel));
     Send(1204, BM_SETCHECK, BST_CHECKED);
     ClickAt(At(dialog, IDOK), Left);
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
