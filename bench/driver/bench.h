@@ -138,3 +138,4 @@ bool MeasureHostCosts(Report& report);
 bool MeasureStartUp(Report& report);
 bool MeasureSizes(Report& report, const std::string& binDir);
 bool MeasureMenus(Report& report);
+bool MeasureSettingsDialog(Report& report);
