@@ -18,7 +18,7 @@ void Place(HWND dialog, const Placement& at, UINT flags = SWP_NOZORDER) {
 
 template <size_t N>
 void PlaceAll(HWND dialog, const Placement (&controls)[N]) {
-    // The title first, and to the bottom of the Z order, under the banner's neighbours.
+    // Only the title changes its place in the Z order: it goes to the bottom.
     Place(dialog, controls[0], 0);
     for (size_t i = 1; i < N; ++i)
         Place(dialog, controls[i]);

@@ -153,6 +153,8 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     EXPECT_TRUE(WaitUntil([&] { return Frame(dialog) == "15,88"; }));
     Press(Left, true);
     EXPECT_TRUE(WaitUntil([&] { return Frame(dialog) == "93,88"; }));
+    MoveMouseTo(screen(Rows[0])), PumpFor(200);
+    EXPECT_EQ(Frame(dialog), "93,88") << "held, the frame stays where it went down";
     MoveMouseTo(screen({250, 130}));
     EXPECT_TRUE(WaitUntil([&] { return Frame(dialog) == "-"; }));
     Press(Left, false);
