@@ -238,6 +238,7 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
         Edit(s.id) ? SetString(SettingsPath, s.name, s.first)
                    : SetDword(SettingsPath, s.name, std::stoi(s.first));
     const std::string global = MouseWare + "\\Global", mouse = MouseWare + "\\M1\\0000";
+    SHDeleteKeyA(HKEY_LOCAL_MACHINE, MouseWare.c_str());
     SHSetValueA(HKEY_LOCAL_MACHINE, global.c_str(), "ActiveMouse", REG_SZ, "M1", 3);
     const HookSharedRecord& hook = *host.hook.shared;
     for (int pass = 0; pass < 5; ++pass) {
