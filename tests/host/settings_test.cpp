@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <sstream>
 
 #include "harness.h"
 
@@ -66,24 +65,21 @@ void Change(const Setting& s, const std::string& value) {
 }
 
 // The ids of the controls of each page and of each panel; those on the screen.
-const char* Pages[] = {
-    "1178 1181 1182 1216", "1182 1190 1191 1217",
-    "1192 1195 1196 1197 1198 1199 1200 1201 1202 1203 1204 1205 1209 1218 1234 1237",
-    "1208 1212 1213 1219"};
-enum Panel { NoPanel, NoSettings, RollUp, Tray, CaptionRun, BodyRun, Menu, Clipboard };
 // clang-format off
-const char* Panels[] = {"", "1183 1220", "1221 1222", "1223 1224", "1188 1189 1193 1194",
-                        "1193 1194 1210 1225", "1226 1227", "1228 1229 1230 1231 1232"};
-// clang-format on
+const std::set<int> Pages[] = {
+    {1178, 1181, 1182, 1216}, {1182, 1190, 1191, 1217},
+    {1192, 1195, 1196, 1197, 1198, 1199, 1200, 1201, 1202, 1203, 1204, 1205, 1209, 1218, 1234, 1237},
+    {1208, 1212, 1213, 1219}};
+enum Panel { NoPanel, NoSettings, RollUp, Tray, CaptionRun, BodyRun, Menu, Clipboard };
+const std::set<int> Panels[] = {{}, {1183, 1220}, {1221, 1222}, {1223, 1224}, {1188, 1189, 1193, 1194},
+                                {1193, 1194, 1210, 1225}, {1226, 1227}, {1228, 1229, 1230, 1231, 1232}};
 // By feature code + 1: no selection first.
 const Panel CaptionPanels[] = {NoPanel, NoSettings, NoSettings, RollUp, Tray, CaptionRun, Menu};
-const Panel BodyPanels[] = {NoPanel, NoSettings, NoSettings, RollUp,   Tray,
-                            BodyRun, NoSettings, Menu,       Clipboard};
+const Panel BodyPanels[] = {NoPanel, NoSettings, NoSettings, RollUp, Tray, BodyRun, NoSettings, Menu, Clipboard};
+// clang-format on
 std::set<int> Expected(int page, Panel panel) {
-    std::istringstream ids(std::string(Pages[page]) + " " + Panels[panel]);
-    std::set<int> set;
-    for (int id; ids >> id;)
-        set.insert(id);
+    std::set<int> set = Pages[page];
+    set.insert(Panels[panel].begin(), Panels[panel].end());
     return set;
 }
 std::set<int> Visible(HWND dialog) { // but the strip, its frame and the banner
