@@ -150,3 +150,11 @@ function(quillet_runtime_free_exe target source)
     target_link_libraries(${target} PRIVATE kernel32 user32 gdi32 advapi32 shell32 comctl32
                                             comdlg32 gcc)
 endfunction()
+
+# A cursor from one XPM, with its hot spot.
+function(quillet_cursor output source x y)
+    add_custom_command(OUTPUT "${output}"
+                       COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/cursor.sh ${QUILLET_CONVERT} "${source}"
+                               "${output}" ${x} ${y}
+                       DEPENDS "${source}" ${PROJECT_SOURCE_DIR}/cmake/cursor.sh VERBATIM)
+endfunction()

@@ -2,7 +2,7 @@
 # `make bench`: builds the benchmark programs, runs them in a Wine desktop of their own
 # (build/bench-ARCH/wine, apart from the tests' desktop), prints the table and writes
 # build/bench/results.json. The sizes come from an i686 Release build in build/bench-i686.
-#   bench.sh [REPEATS [SECTION...]]     sections: clicks menus moves startup costs sizes runtime
+#   bench.sh [REPEATS [SECTION...]]     sections: clicks menus moves startup costs sizes runtime settings
 set -euo pipefail
 cd "$(dirname "$0")/.."
 arch=$(tools/wine-env.sh arch)

@@ -67,5 +67,23 @@ convert "$out/before.png" "$out/after.png" -resize 50% -bordercolor white -borde
     "$out/tray.png"
 echo "Screenshots: $out/before.png, $out/after.png, and both side by side in $out/tray.png"
 
+# The settings dialog, each of its four pages; page 2 with copy/paste, which has a panel.
+echo "Opening the settings dialog with Ctrl+Alt+R and showing each page"
+tools/wine-env.sh exec "$wine" reg add 'HKCU\Software\Brantle Software\Quillet 99\Settings' \
+    /v BodyFeature /t REG_DWORD /d 7 /f >/dev/null 2>&1
+probe keys ^r
+probe wait-window '#32770' "Quillet 99 - Settings" 5000
+sleep 1
+for page in 1 2 3 4; do
+    # The dialog is centred; its client area starts about 290 x 201 on the 1024 x 768 desktop.
+    row_y=$((201 + $(echo 48 120 194 267 | cut -d' ' -f$page)))
+    xdotool mousemove 344 "$row_y" click 1
+    sleep 0.7
+    DISPLAY=$(cat "$wine/display") import -window root -crop 460x400+282+172 +repage \
+        "$out/settings-page$page.png"
+done
+probe keys 0x1B
+echo "Screenshots of the settings pages: $out/settings-page1.png to settings-page4.png"
+
 probe close Quillet99 "Quillet 99" 10000 && echo "Quillet 99 closed on WM_CLOSE."
 probe close Notepad "$title" 5000 || true

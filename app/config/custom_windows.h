@@ -20,3 +20,5 @@ extern int CustomWindowCount;
 
 void LoadCustomWindowTable();
 void FreeCustomWindowTable();
+// Deletes one class's subkey at once; the table learns of it at the next load.
+void DeleteCustomWindowEntry(const char* className);

@@ -2,6 +2,7 @@
 
 #include "config/custom_windows.h"
 #include "config/folders.h"
+#include "config/mouseware.h"
 #include "config/registry_keys.h"
 #include "config/registry_value.h"
 #include "hook/host_messages.h"
@@ -157,7 +158,7 @@ void SaveSettingsValues(const SettingsRecord& values) {
             RegDeleteValueA(run.Handle(), RunValueName);
         }
     }
-    if (settings) WriteDwordValue(settings.Handle(), "LogitechFeature", values.LogitechFeature);
+    if (settings) SaveMouseWareChoice(settings.Handle(), values.LogitechFeature);
 }
 
 void SaveIndicatorPos(HWND indicator) {

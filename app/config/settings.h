@@ -34,7 +34,8 @@ extern SettingsRecord Settings;
 SettingsRecord FirstRunSettings();
 
 void LoadSettings();
-// The registry side of the settings dialog's OK: every value, and the Run-key entry.
+// The registry side of the settings dialog's OK: every value, the Run-key entry and the
+// MouseWare choice (a LogitechFeature other than 0 or 1 stores none).
 void SaveSettingsValues(const SettingsRecord& values);
 void SaveIndicatorPos(HWND indicator);
 

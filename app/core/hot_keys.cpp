@@ -2,6 +2,7 @@
 
 #include "config/settings.h"
 #include "hook/host_messages.h"
+#include "settings_ui/settings_dialog.h"
 
 static void RegisterLetter(HWND window, WPARAM id, char letter) {
     // The whole VkKeyScanA result, as the key.
@@ -9,8 +10,12 @@ static void RegisterLetter(HWND window, WPARAM id, char letter) {
                    static_cast<UINT>(static_cast<USHORT>(VkKeyScanA(letter))));
 }
 
+void RegisterWindowFeaturesHotKey(HWND window) {
+    RegisterLetter(window, WindowFeaturesHotKey, 'm');
+}
+
 void RegisterHotKeys(HWND window) {
-    if (Settings.HotKey == 1) RegisterLetter(window, WindowFeaturesHotKey, 'm');
+    if (Settings.HotKey == 1) RegisterWindowFeaturesHotKey(window);
     RegisterLetter(window, CustomizeHotKey, 'c');
     RegisterLetter(window, SettingsHotKey, 'r');
 }
@@ -19,6 +24,7 @@ void HotKeyAction(HWND window, WPARAM id, LPARAM lParam) {
     switch (id) {
     case WindowFeaturesHotKey: SendMessageA(window, UM_WINDOW_FEATURES_MENU, id, lParam); break;
     case CustomizeHotKey: SendMessageA(window, UM_CUSTOMIZE_WINDOW, id, lParam); break;
+    case SettingsHotKey: OpenSettings(window); break;
     default: break;
     }
 }

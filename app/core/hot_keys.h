@@ -9,4 +9,6 @@ constexpr WPARAM CustomizeHotKey = 0x71;
 constexpr WPARAM SettingsHotKey = 0x72;
 
 void RegisterHotKeys(HWND window);
+// Ctrl+Alt+M; failing quietly when it is registered already.
+void RegisterWindowFeaturesHotKey(HWND window);
 void HotKeyAction(HWND window, WPARAM id, LPARAM lParam);

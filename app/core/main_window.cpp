@@ -18,6 +18,7 @@
 #include "features/window_features_menu.h"
 #include "hook/host_messages.h"
 #include "resources/resource_ids.h"
+#include "settings_ui/settings_dialog.h"
 
 HINSTANCE AppInstance;
 HWND MainWindow;
@@ -81,6 +82,7 @@ extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam
     case UM_TRAYED_WINDOW_ICON: RestoreTrayedWindow(wParam, lParam); return 0;
     case UM_BUTTON_UP: EndScroll(window); return 0;
     case UM_FAST_FOLDERS: ShowFoldersMenu(window, wParam, lParam); return 0;
+    case UM_SETTINGS: OpenSettings(window); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -15,6 +15,7 @@
 #include "resources/resource_ids.h"
 #include "resources/version.h"
 #include "settings_ui/about_box.h"
+#include "settings_ui/settings_dialog.h"
 
 int Suspended;
 
@@ -67,7 +68,7 @@ void HandleCommand(HWND mainWindow, UINT id) {
         DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_ABOUT), mainWindow, AboutDlgProc, 0);
         break;
     case IDM_HELP: OpenHelpFile(mainWindow); break;
-    // IDM_SETTINGS opens the settings dialog, which is not there yet.
+    case IDM_SETTINGS: OpenSettings(mainWindow); break;
     case IDM_ACTIVATE: Activate(mainWindow); break;
     case IDM_SUSPEND: Suspend(mainWindow); break;
     case IDM_EXIT: SendMessageA(mainWindow, WM_CLOSE, 0, 0); break;

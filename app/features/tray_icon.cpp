@@ -5,6 +5,7 @@
 #include "features/tray_menu.h"
 #include "hook/host_messages.h"
 #include "resources/resource_ids.h"
+#include "settings_ui/settings_dialog.h"
 
 NOTIFYICONDATAA TrayIconData;
 int TrayIconShown;
@@ -46,6 +47,9 @@ void AddTrayIconAgain() {
 }
 
 void OnTrayIcon(HWND mainWindow, LPARAM mouseMessage) {
-    // The double click opens the settings dialog, which is not there yet.
-    if (mouseMessage == WM_RBUTTONDOWN) OpenTrayMenu(mainWindow);
+    // An open settings dialog wins over both: it only comes to the front.
+    if (mouseMessage == WM_LBUTTONDBLCLK || (mouseMessage == WM_RBUTTONDOWN && SettingsDialogOpen))
+        OpenSettings(mainWindow);
+    else if (mouseMessage == WM_RBUTTONDOWN)
+        OpenTrayMenu(mainWindow);
 }

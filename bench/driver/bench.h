@@ -139,3 +139,4 @@ bool MeasureStartUp(Report& report);
 bool MeasureSizes(Report& report, const std::string& binDir);
 bool MeasureMenus(Report& report);
 bool MeasureRuntime(Report& report);
+bool MeasureSettingsDialog(Report& report);

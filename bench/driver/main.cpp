@@ -1,6 +1,6 @@
 // The benchmark driver: runs inside the Wine desktop, prints the table and writes the JSON.
 //   q99bench.exe RESULTS_JSON SIZES_BIN_DIR [REPEATS [SECTION...]]
-// Sections: clicks, menus, moves, startup, costs, sizes, runtime; all of them by default.
+// Sections: clicks, menus, moves, startup, costs, sizes, runtime, settings; all of them by default.
 #include "bench.h"
 
 #include <cstdio>
@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     if (wanted("costs")) measured &= MeasureHostCosts(report);
     if (wanted("sizes")) measured &= MeasureSizes(report, argv[2]);
     if (wanted("runtime")) measured &= MeasureRuntime(report);
+    if (wanted("settings")) measured &= MeasureSettingsDialog(report);
     report.Print();
     if (!report.WriteJson(argv[1])) {
         fprintf(stderr, "cannot write %s\n", argv[1]);

@@ -202,11 +202,6 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
     EXPECT_EQ(CustomWindowCount, CustomWindowTableSize - 1);
     EXPECT_EQ(CustomWindowTable[CustomWindowCount].ClassName[0], 0) << "the terminator";
     EXPECT_EQ(CustomWindowTable[0].Title[0], 0) << "a 400-character title does not fit";
-    SettingsRecord values = Settings;
-    SaveSettingsValues(values);
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    EXPECT_EQ(Stored(RunPath, "Quillet 99"), std::string("\"") + path + "\"");
 }
 
 TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
