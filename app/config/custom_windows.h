@@ -20,3 +20,7 @@ extern int CustomWindowCount;
 
 void LoadCustomWindowTable();
 void FreeCustomWindowTable();
+// The entry of the target window's class, from the two lists of "Customize this window"; nothing
+// when either list has no selection.
+void SaveCustomWindowEntry(HWND target, HWND dialog);
+void DeleteCustomWindowEntry(const char* className);

@@ -5,6 +5,7 @@
 #include "config/registry_value.h"
 #include "hook/host_messages.h"
 #include "hook/quillet99hook.h"
+#include "indicator/indicator.h"
 
 SettingsRecord Settings;
 
@@ -172,4 +173,5 @@ void ApplySettings() {
     LoadSettings(); // rebuilds the per-application table as well
     PushSwitchesToHook();
     TellHookCustWin(CustomWindowTable);
+    ShowIndicatorBySettings();
 }

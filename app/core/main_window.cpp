@@ -17,6 +17,7 @@
 #include "features/window_features_menu.h"
 #include "hook/host_messages.h"
 #include "resources/resource_ids.h"
+#include "settings_ui/customize_window.h"
 
 HINSTANCE AppInstance;
 HWND MainWindow;
@@ -79,6 +80,7 @@ extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam
     case UM_TRAY_ICON: OnTrayIcon(window, lParam); return 0;
     case UM_TRAYED_WINDOW_ICON: RestoreTrayedWindow(wParam, lParam); return 0;
     case UM_BUTTON_UP: EndScroll(window); return 0;
+    case UM_CUSTOMIZE_WINDOW: ShowCustomize(); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
