@@ -57,10 +57,12 @@ void SaveCustomWindowEntry(HWND target, HWND dialog) {
     // A window that is gone has no class, and one with a backslash in it would make a deeper
     // key that no class matches and no delete removes.
     if (!GetClassNameA(target, className, sizeof className) || strchr(className, '\\')) return;
-    char path[sizeof WindowsKey + sizeof className];
-    wsprintfA(path, "%s\\%s", WindowsKey, className);
-    RegistryKey key;
-    if (!key.Create(HKEY_CURRENT_USER, path, KEY_WRITE)) return;
+    // Opened under the Windows key, not by its whole path: some ANSI registry calls take no path
+    // longer than MAX_PATH, and a class name may have 255 characters.
+    RegistryKey windows, key;
+    if (!windows.Create(HKEY_CURRENT_USER, WindowsKey, KEY_WRITE) ||
+        !key.Create(windows.Handle(), className, KEY_WRITE))
+        return;
     WriteDwordValue(key.Handle(), "CaptionFeature", static_cast<LONG>(caption));
     WriteDwordValue(key.Handle(), "BodyFeature", static_cast<LONG>(body));
     WriteStringValue(key.Handle(), "Title", title);

@@ -13,8 +13,8 @@ HWND IndicatorWindow;
 namespace {
 
 // The picture controls, in feature-code order.
-constexpr int BodyPictures[] = {IDC_BODY_START_MENU, IDC_BODY_DOUBLE_CLICK,  IDC_BODY_ROLL_UP,
-                                IDC_BODY_TRAY,       IDC_BODY_RUN,           IDC_BODY_SCROLL,
+constexpr int BodyPictures[] = {IDC_BODY_START_MENU,    IDC_BODY_DOUBLE_CLICK, IDC_BODY_ROLL_UP,
+                                IDC_BODY_TRAY,          IDC_BODY_RUN,          IDC_BODY_SCROLL,
                                 IDC_BODY_FEATURES_MENU, IDC_BODY_COPY_PASTE};
 constexpr int CaptionPictures[] = {IDC_CAPTION_START_MENU, IDC_CAPTION_DOUBLE_CLICK,
                                    IDC_CAPTION_ROLL_UP,    IDC_CAPTION_TRAY,

@@ -13,22 +13,20 @@ HWND CustomizeWindowDialog;
 namespace {
 
 // In code order: a list position is the feature code.
-const char* const CaptionFeatureNames[] = {
-    "Popup \"Start menu\" under the mouse cursor",
-    "Simulate middle button click as a double click",
-    "RollUp active window to its title bar",
-    "Minimize active window to the \"systray\" area",
-    "Run application or associated file from disk",
-    "Display \"Windows features\" menu"};
-const char* const BodyFeatureNames[] = {
-    "Popup \"Start menu\" under the mouse cursor",
-    "Simulate middle button click as a double click",
-    "RollUp active window to its title bar",
-    "Minimize active window to the \"systray\" area",
-    "Run application or associated file from disk",
-    "Scroll window",
-    "Display \"Windows features\" menu",
-    "Copy to clipboard/Paste from clipboard"};
+const char* const CaptionFeatureNames[] = {"Popup \"Start menu\" under the mouse cursor",
+                                           "Simulate middle button click as a double click",
+                                           "RollUp active window to its title bar",
+                                           "Minimize active window to the \"systray\" area",
+                                           "Run application or associated file from disk",
+                                           "Display \"Windows features\" menu"};
+const char* const BodyFeatureNames[] = {"Popup \"Start menu\" under the mouse cursor",
+                                        "Simulate middle button click as a double click",
+                                        "RollUp active window to its title bar",
+                                        "Minimize active window to the \"systray\" area",
+                                        "Run application or associated file from disk",
+                                        "Scroll window",
+                                        "Display \"Windows features\" menu",
+                                        "Copy to clipboard/Paste from clipboard"};
 
 // Fixed each time the dialog is shown, whatever the user activates while it is open.
 KnownWindow Target;
@@ -96,8 +94,8 @@ INT_PTR CALLBACK CustomizeDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 } // namespace
 
 void CreateCustomizeWindowDialog(HWND owner) {
-    CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(IDD_CUSTOMIZE_WINDOW), owner,
-                       CustomizeDlgProc, 0);
+    CreateDialogParamA(AppInstance, MAKEINTRESOURCEA(IDD_CUSTOMIZE_WINDOW), owner, CustomizeDlgProc,
+                       0);
 }
 
 void DestroyCustomizeWindowDialog() {

@@ -300,3 +300,11 @@ inline bool Notify(DWORD message, HWND owner, UINT id) {
     data.uFlags = data.hIcon ? NIF_ICON : 0;
     return Shell_NotifyIconA(message, &data) != FALSE;
 }
+
+inline std::string Pictures(HWND indicator) { // the features indicator's pictures that show
+    std::string shown;
+    for (int id = 1149; id <= 1163; ++id)
+        shown += id != 1162 && IsWindowVisible(GetDlgItem(indicator, id)) ? std::to_string(id) + " "
+                                                                          : "";
+    return shown;
+}
