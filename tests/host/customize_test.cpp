@@ -1,5 +1,5 @@
-// The per-application table under hostile registry data, entries saved from the lists of
-// "Customize this window", and the indicator's pictures and place, with the host's own code.
+// The per-application table under hostile registry data, and the indicator's pictures and place,
+// with the host's own code.
 #include <gtest/gtest.h>
 
 #include "config/custom_windows.h"
@@ -7,7 +7,6 @@
 #include "core/main_window.h"
 #include "harness.h"
 #include "indicator/indicator.h"
-#include "settings_ui/customize_window.h"
 
 namespace {
 
@@ -18,7 +17,7 @@ TEST(CustomWindows, HostileRegistryDataNeitherOverrunsTheTableNorReachesTheHookL
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     LoadSettings(); // a first run: the global features are 3 and 5, standing in for missing ones
     struct Row {
-        std::string name, title, want; // a "#" title is a number
+        std::string name, title, want; // a title "#" is a number
         LONG caption, body;
     };
     const Row rows[] = {{"A body missing", "y", "5 5 y", 5, No},
@@ -27,19 +26,16 @@ TEST(CustomWindows, HostileRegistryDataNeitherOverrunsTheTableNorReachesTheHookL
                         {"A title of a number", "#", "4 6 ", 4, 6},
                         {"A title too long", std::string(300, 't'), "0 7 ", 0, 7},
                         {std::string(255, 'A'), "Editor", "1 2 Editor", 1, 2}}; // longest name
-    HKEY windows; // the longest name is too long for a whole path through the ANSI calls
-    RegCreateKeyA(HKEY_CURRENT_USER, WindowsPath.c_str(), &windows);
+    HKEY keys; // opened here: a whole path to the longest name is too long for the ANSI calls
+    RegCreateKeyA(HKEY_CURRENT_USER, WindowsPath.c_str(), &keys);
     for (const Row& row : rows) {
         const char* key = row.name.c_str();
-        if (row.caption != No)
-            SHSetValueA(windows, key, "CaptionFeature", REG_DWORD, &row.caption, 4);
-        if (row.body != No) SHSetValueA(windows, key, "BodyFeature", REG_DWORD, &row.body, 4);
-        if (row.title == "#")
-            SHSetValueA(windows, key, "Title", REG_DWORD, &row.body, 4);
-        else
-            SHSetValueA(windows, key, "Title", REG_SZ, row.title.c_str(), row.title.size() + 1);
+        if (row.caption != No) SHSetValueA(keys, key, "CaptionFeature", REG_DWORD, &row.caption, 4);
+        if (row.body != No) SHSetValueA(keys, key, "BodyFeature", REG_DWORD, &row.body, 4);
+        DWORD type = row.title == "#" ? REG_DWORD : REG_SZ, size = row.title.size() + 1;
+        if (size > 1) SHSetValueA(keys, key, "Title", type, row.title.c_str(), size);
     }
-    RegCloseKey(windows);
+    RegCloseKey(keys);
     for (int i = 0; i < 300; ++i) // enumerated after the rows
         SetDword(WindowsPath + "\\Z" + std::to_string(i), "BodyFeature", 1);
     ApplySettings();
@@ -48,21 +44,21 @@ TEST(CustomWindows, HostileRegistryDataNeitherOverrunsTheTableNorReachesTheHookL
     for (int i = 0; i < 6; ++i) {
         const CustomWindowEntry& entry = CustomWindowTable[i];
         const SharedCustomEntry& copy = Hook.shared->customTable[i];
-        EXPECT_EQ(entry.ClassName + (" " + std::to_string(entry.CaptionFeature)) + " " +
-                      std::to_string(entry.BodyFeature) + " " + entry.Title,
-                  rows[i].name + " " + rows[i].want);
-        EXPECT_TRUE(rows[i].name == copy.className && copy.captionFeature == entry.CaptionFeature &&
-                    copy.bodyFeature == entry.BodyFeature);
+        char text[600];
+        wsprintfA(text, "%s %ld %ld %s|%s %ld %ld", entry.ClassName, entry.CaptionFeature,
+                  entry.BodyFeature, entry.Title, copy.className, copy.captionFeature,
+                  copy.bodyFeature);
+        EXPECT_EQ(text, rows[i].name + " " + rows[i].want + "|" + rows[i].name + " " +
+                            rows[i].want.substr(0, 3));
     }
 }
 
 TEST(Indicator, ShowsTheLastMatchingEntryExactlyAndComesBackOntoTheScreen) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     LoadSettings();
     AppInstance = GetModuleHandleA(nullptr);
     CreateIndicator(nullptr);
     ShowWindow(IndicatorWindow, SW_SHOWNA);
-    HWND mine = MakeWindow("QuilletMine"), other = MakeWindow("QuilletOther");
+    HWND mine = MakeWindow("QuilletMine");
     const CustomWindowEntry entries[] = {
         {"QuilletMine", "", 0, 7}, {"QuilletMine", "", 5, 0}, {"QUILLETMINE", "", 2, 2}};
     CustomWindowCount = 3;
@@ -70,11 +66,6 @@ TEST(Indicator, ShowsTheLastMatchingEntryExactlyAndComesBackOntoTheScreen) {
     ASSERT_TRUE(BringToFront(mine));
     OnIndicatorTimer();
     EXPECT_EQ(Pictures(IndicatorWindow), "1149 1161 ") << "the later entry, letter case and all";
-    ShowWindow(IndicatorWindow, SW_HIDE); // and while hidden it still follows
-    ASSERT_TRUE(BringToFront(other));
-    OnIndicatorTimer();
-    ShowWindow(IndicatorWindow, SW_SHOWNA);
-    EXPECT_EQ(Pictures(IndicatorWindow), "1154 1159 ");
 
     // A face wholly off the screen goes where a first run puts it, and is stored there.
     std::string places;
@@ -89,7 +80,7 @@ TEST(Indicator, ShowsTheLastMatchingEntryExactlyAndComesBackOntoTheScreen) {
                   Stored(SettingsPath + "\\Indicator", "PosX") + " ";
     }
     EXPECT_EQ(places, "-30,-30/1 1000,740/1 974,698/974 974,698/974 ") << "a 1024 x 748 work area";
-    DestroyWindow(IndicatorWindow), DestroyWindow(mine), DestroyWindow(other);
+    DestroyWindow(IndicatorWindow), DestroyWindow(mine);
 }
 
 } // namespace
