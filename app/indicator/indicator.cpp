@@ -28,6 +28,10 @@ constexpr int UnfoldedWidth = 84; // the face and the arrow panel
 constexpr int Step = 10;
 
 int Unfolded;
+// Looked up once: a tick touches only what it changes.
+HWND BodyPictureWindows[BodyFeatureCount];
+HWND CaptionPictureWindows[CaptionFeatureCount];
+LONG ShownCaption, ShownBody;
 
 // Client pixels, every bound exclusive.
 struct Zone {
@@ -102,12 +106,18 @@ void PlaceAtStoredPosition(HWND dialog) {
 void OnInitIndicator(HWND dialog) {
     IndicatorWindow = dialog;
     Unfolded = 0;
+    ShownCaption = ShownBody = -1;
     // Below the face in the sibling order, so that they paint over it.
-    for (int id : BodyPictures)
-        SetWindowPos(GetDlgItem(dialog, id), HWND_BOTTOM, 13, 22, 0, 0,
+    for (int code = 0; code < BodyFeatureCount; ++code) {
+        BodyPictureWindows[code] = GetDlgItem(dialog, BodyPictures[code]);
+        SetWindowPos(BodyPictureWindows[code], HWND_BOTTOM, 13, 22, 0, 0,
                      SWP_NOSIZE | SWP_NOACTIVATE);
-    for (int id : CaptionPictures)
-        SetWindowPos(GetDlgItem(dialog, id), HWND_BOTTOM, 5, 3, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    for (int code = 0; code < CaptionFeatureCount; ++code) {
+        CaptionPictureWindows[code] = GetDlgItem(dialog, CaptionPictures[code]);
+        SetWindowPos(CaptionPictureWindows[code], HWND_BOTTOM, 5, 3, 0, 0,
+                     SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     PlaceAtStoredPosition(dialog);
     SetWindowPos(GetDlgItem(dialog, IDC_INDICATOR_FACE), HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -139,19 +149,15 @@ bool Shown(HWND picture) {
 }
 
 template <size_t Count>
-void HideOthers(const int (&pictures)[Count], LONG code) {
-    for (size_t i = 0; i < Count; ++i) {
-        HWND picture = GetDlgItem(IndicatorWindow, pictures[i]);
-        if (static_cast<LONG>(i) != code && Shown(picture)) ShowWindow(picture, SW_HIDE);
-    }
+void HideOthers(HWND (&pictures)[Count], LONG code) {
+    for (size_t i = 0; i < Count; ++i)
+        if (static_cast<LONG>(i) != code && Shown(pictures[i])) ShowWindow(pictures[i], SW_HIDE);
 }
 
-// A tick that changes nothing draws nothing.
 template <size_t Count>
-void ShowOne(const int (&pictures)[Count], LONG code) {
-    if (code < 0 || code >= static_cast<LONG>(Count)) return;
-    HWND picture = GetDlgItem(IndicatorWindow, pictures[code]);
-    if (!Shown(picture)) ShowWindow(picture, SW_SHOWNA);
+void ShowOne(HWND (&pictures)[Count], LONG code) {
+    if (code >= 0 && code < static_cast<LONG>(Count) && !Shown(pictures[code]))
+        ShowWindow(pictures[code], SW_SHOWNA);
 }
 
 INT_PTR CALLBACK IndicatorDlgProc(HWND dialog, UINT message, WPARAM, LPARAM) {
@@ -188,16 +194,24 @@ void DestroyIndicator() {
 }
 
 void ShowFeatures(LONG captionFeature, LONG bodyFeature) {
-    if (!IndicatorWindow) return;
-    HideOthers(BodyPictures, bodyFeature);
-    HideOthers(CaptionPictures, captionFeature);
-    ShowOne(BodyPictures, bodyFeature);
-    ShowOne(CaptionPictures, captionFeature);
+    // Ten times a second, mostly with what is shown already: that costs nothing.
+    if (!IndicatorWindow || (captionFeature == ShownCaption && bodyFeature == ShownBody)) return;
+    ShownCaption = captionFeature, ShownBody = bodyFeature;
+    HideOthers(BodyPictureWindows, bodyFeature);
+    HideOthers(CaptionPictureWindows, captionFeature);
+    ShowOne(BodyPictureWindows, bodyFeature);
+    ShowOne(CaptionPictureWindows, captionFeature);
 }
 
 void OnIndicatorTimer() {
-    char className[256] = "";
-    GetClassNameA(GetForegroundWindow(), className, sizeof className);
+    // A window's class never changes: asked again only when another window comes forward.
+    static HWND foreground;
+    static char className[256];
+    HWND now = GetForegroundWindow();
+    if (now != foreground) {
+        foreground = now, className[0] = 0;
+        GetClassNameA(now, className, sizeof className);
+    }
     // When entries share a class, the later one decides.
     const CustomWindowEntry* match = nullptr;
     for (int i = 0; className[0] && i < CustomWindowCount; ++i)
