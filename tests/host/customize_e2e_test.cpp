@@ -15,7 +15,7 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
     HWND other = MakeWindow("QuilletOther", WS_POPUP | WS_VISIBLE); // another without a caption
     Host host;
     ASSERT_TRUE(host.Start());
-    auto press = [](POINT at, Button button) { // a press at once after a move can be lost
+    auto press = [](POINT at, Button button = Left) { // a press at once after a move can be lost
         MoveMouseTo(at), PumpFor(300), ClickAt(at, button), PumpFor(200);
     };
     HWND face = FindWindowA("#32770", ""), customize = FindWindowA(0, "Customize this window");
@@ -28,7 +28,7 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
     const int clicks[] = {10, 30, 29, 10, 62, 9, 62, 9, 50, 20, 70, 20, 62, 31, 29, 10, 29, 10};
     for (int i = 0; i < 18; i += 2) {
         POINT pt = Target::At(face, clicks[i], clicks[i + 1]), cursor;
-        press(pt, Left);
+        press(pt);
         RECT frame, shape = {};
         HRGN region = CreateRectRgn(0, 0, 0, 0);
         GetWindowRgn(face, region), GetRgnBox(region, &shape), DeleteObject(region);
@@ -64,8 +64,7 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
                SendDlgItemMessageA(customize, 1243, CB_GETCURSEL, 0, 0);
     };
     auto click = [&](int id) { // a list, a button, or (0) the close box
-        press(id ? Target::At(GetDlgItem(customize, id), 10, 5) : Target::At(customize, 287, -9),
-              Left);
+        press(id ? Target::At(GetDlgItem(customize, id), 10, 5) : Target::At(customize, 287, -9));
     };
     EXPECT_EQ(use(target.window, false), -11L);
     click(IDOK);
