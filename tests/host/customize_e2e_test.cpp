@@ -49,7 +49,7 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
 
     // "Customize this window", once the last one has closed, opened over a window by Ctrl+Alt+C
     // or Ctrl + right click: what both lists show then, or -9 when it does not open.
-    auto use = [&](HWND over, bool chord) {
+    auto use = [&](HWND over, bool chord) -> LRESULT {
         EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(customize); }));
         EXPECT_TRUE(BringToFront(over));
         // Scroll Lock on until the click is in; entering a window lets the modifiers go.
@@ -59,16 +59,16 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
             chord ? (void)ClickAt(target.Client(), Right) : Type({'C'});
         }
         if (chord) Type({VK_SCROLL});
-        if (!WaitUntil([&] { return GetForegroundWindow() == customize; }, 1000)) return -9L;
+        if (!WaitUntil([&] { return GetForegroundWindow() == customize; }, 1000)) return -9;
         return SendDlgItemMessageA(customize, 1242, CB_GETCURSEL, 0, 0) * 10 +
                SendDlgItemMessageA(customize, 1243, CB_GETCURSEL, 0, 0);
     };
     auto click = [&](int id) { // a list, a button, or (0) the close box
         press(id ? Target::At(GetDlgItem(customize, id), 10, 5) : Target::At(customize, 287, -9));
     };
-    EXPECT_EQ(use(target.window, false), -11L);
+    EXPECT_EQ(use(target.window, false), -11);
     click(IDOK);
-    EXPECT_EQ(use(target.window, true), -11L) << "Ctrl + right click in Scroll Lock mode";
+    EXPECT_EQ(use(target.window, true), -11) << "Ctrl + right click in Scroll Lock mode";
     EXPECT_EQ(Stored(entry, "Title"), "<none>") << "OK without a choice";
     click(1242), Type({VK_HOME, VK_DOWN, VK_RETURN}), click(1243),
         Type({VK_HOME, VK_DOWN, VK_RETURN});
@@ -82,17 +82,17 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
     ASSERT_TRUE(BringToFront(other));
     EXPECT_TRUE(WaitUntil([&] { return Pictures(face) == "1154 1159 "; }));
     // Again: the stored choice, then overwritten; Cancel and the close box change nothing.
-    EXPECT_EQ(use(target.window, false), 11L) << "the stored choice";
+    EXPECT_EQ(use(target.window, false), 11) << "the stored choice";
     EXPECT_EQ(Stored(entry, "CaptionFeature") + Stored(entry, "BodyFeature") +
                   Stored(entry, "Title"),
               "11Quillet Target customize");
     click(1242), Type({VK_DOWN, VK_RETURN}), click(1243), Type({VK_END, VK_UP, VK_RETURN});
     click(IDOK);
-    EXPECT_EQ(use(target.window, false), 26L) << "the same class saved again";
+    EXPECT_EQ(use(target.window, false), 26) << "the same class saved again";
     click(1242), Type({VK_HOME, VK_RETURN}), click(IDCANCEL);
-    EXPECT_EQ(use(target.window, false), 26L);
+    EXPECT_EQ(use(target.window, false), 26);
     click(1243), Type({VK_HOME, VK_RETURN}), click(0);
-    EXPECT_EQ(use(other, false), -9L) << "a window without a caption";
+    EXPECT_EQ(use(other, false), -9) << "a window without a caption";
     EXPECT_EQ(Stored(entry, "CaptionFeature") + Stored(entry, "BodyFeature"), "26");
     PostMessageA(host.window, WM_CLOSE, 0, 0);
     EXPECT_EQ(host.process.Wait(10000), 0u);
