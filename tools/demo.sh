@@ -1,9 +1,11 @@
 #!/bin/bash
 # The headless demo of `make run`: Quillet 99 and Wine's Notepad in the Wine desktop on Xvfb.
 # The tray menu with its Feature submenu (tray-menu.png), the window-features menu over Notepad
-# (features-menu.png), then a real middle click on Notepad's caption, before and after
-# screenshots (both side by side in tray.png) in build/demo/; then Quillet 99 is closed with
-# WM_CLOSE.
+# (features-menu.png), "Customize this window" giving Notepad features of its own
+# (customize.png) and the features indicator unfolded beside Notepad (indicator.png), then a
+# real middle click on Notepad's caption, before and after screenshots (both side by side in
+# tray.png) in build/demo/; then Quillet 99 is closed with WM_CLOSE. It starts as a first run,
+# with the indicator placed beside Notepad.
 #   demo.sh ARCH
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +25,12 @@ export DISPLAY
 DISPLAY=$(cat "$wine/display")
 
 echo "Starting Quillet 99 and Notepad in the Wine desktop on $DISPLAY"
+reg() { tools/wine-env.sh exec "$wine" reg "$@" >/dev/null 2>&1 || true; }
+reg delete 'HKCU\Software\Brantle Software\Quillet 99' /f
+for value in PosX=790 PosY=40; do
+    reg add 'HKCU\Software\Brantle Software\Quillet 99\Settings\Indicator' /v "${value%=*}" \
+        /t REG_DWORD /d "${value#*=}" /f
+done
 tools/wine-env.sh exec "$wine" "$bin/Quillet99.exe" </dev/null >/dev/null 2>&1 &
 tools/wine-env.sh exec "$wine" notepad.exe </dev/null >/dev/null 2>&1 &
 probe wait-window Quillet99 "Quillet 99" 20000 || { echo "Quillet 99 did not start"; exit 1; }
@@ -52,6 +60,41 @@ xdotool mousemove "$x" $((y + 100)) click 1
 probe keys ^m 0x28 0x28
 menu_shot features-menu 12
 probe keys 0x1B
+
+# A shot of a window with a margin around it.
+window_shot() {
+    local left top right bottom
+    read -r left top right bottom < <(probe window-rect "$2" "$3" | tr -d '\r')
+    DISPLAY=$(cat "$wine/display") import -window root -crop \
+        "$((right - left + 2 * $4))x$((bottom - top + 2 * $4))+$((left - $4))+$((top - $4))" \
+        +repage "$out/$1.png"
+}
+click_control() {
+    local x y
+    read -r x y < <(probe control-point "Customize this window" "$1" | tr -d '\r')
+    xdotool mousemove "$x" "$y"
+    sleep 0.4
+    xdotool click 1
+    sleep 0.4
+}
+echo "Customize this window over Notepad with Ctrl+Alt+C: send to tray, and copy/paste inside"
+probe keys ^c
+sleep 1
+probe keys 0x24 0x28 0x28 0x28 # the caption list has the focus: the fourth feature
+click_control 1243
+probe keys 0x24 0x28 0x28 0x28 0x28 0x28 0x28 0x28 0x0D # the last one
+window_shot customize '#32770' "Customize this window" 12
+click_control 1
+echo "Unfolding the features indicator beside Notepad"
+read -r left top right bottom < <(probe window-rect '#32770' '' | tr -d '\r')
+xdotool mousemove $((left + 32)) $((top + 13))
+sleep 0.4
+xdotool click 1
+sleep 0.4
+read -r x y < <(probe caption-point "$title" | tr -d '\r')
+xdotool mousemove "$x" "$y" click 1 # Notepad in front again: the indicator shows its features
+sleep 0.6
+DISPLAY=$(cat "$wine/display") import -window root -crop 900x200+0+0 +repage "$out/indicator.png"
 shot before
 
 read -r x y < <(probe caption-point "$title" | tr -d '\r')
@@ -65,7 +108,8 @@ echo "Notepad is now $state."
 [ "$state" = hidden ] && echo "Quillet 99 sent it to the tray, behind an icon of its own."
 convert "$out/before.png" "$out/after.png" -resize 50% -bordercolor white -border 4 +append \
     "$out/tray.png"
-echo "Screenshots: $out/before.png, $out/after.png, and both side by side in $out/tray.png"
+echo "Screenshots: $out/before.png, $out/after.png, and both side by side in $out/tray.png;"
+echo "$out/customize.png and $out/indicator.png"
 
 # The settings dialog, each of its four pages; page 2 with copy/paste, which has a panel.
 echo "Opening the settings dialog with Ctrl+Alt+R and showing each page"

@@ -11,6 +11,9 @@
 //   q99probe keys KEY...                     type keys: a character, or a virtual-key code
 //                                            such as 0x28 (Down); "^m" is Ctrl+Alt+M
 //   q99probe hold                            stay running, so that the desktop stays up
+//   q99probe window-rect CLASS TITLE         print LEFT TOP RIGHT BOTTOM of a top-level window
+//                                            (an empty TITLE finds one without a title)
+//   q99probe control-point TITLE ID          print X Y of the middle of a dialog's control
 #include <windows.h>
 
 #include <cstdio>
@@ -94,6 +97,18 @@ int main(int argc, char** argv) {
     if (!strcmp(command, "keys")) {
         for (int i = 2; i < argc; ++i)
             Type(argv[i]);
+        return 0;
+    }
+    if (!strcmp(command, "window-rect") && argc == 4) {
+        RECT r;
+        if (!GetWindowRect(FindWindowA(argv[2], argv[3]), &r)) return 1;
+        printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (!strcmp(command, "control-point") && argc == 4) {
+        RECT r;
+        if (!GetWindowRect(GetDlgItem(FindWindowA(nullptr, argv[2]), atoi(argv[3])), &r)) return 1;
+        printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
         return 0;
     }
     if (!strcmp(command, "hold")) {

@@ -1,8 +1,11 @@
 #include "config/custom_windows.h"
 
+#include <cstring>
+
 #include "config/registry_keys.h"
 #include "config/registry_value.h"
 #include "config/settings.h"
+#include "resources/resource_ids.h"
 
 CustomWindowEntry* CustomWindowTable;
 int CustomWindowCount;
@@ -43,4 +46,32 @@ void LoadCustomWindowTable() {
     FreeCustomWindowTable();
     CustomWindowTable = table;
     CustomWindowCount = count;
+}
+
+void SaveCustomWindowEntry(HWND target, HWND dialog) {
+    char className[256] = "", title[25] = ""; // the title's first 24 characters
+    GetWindowTextA(target, title, sizeof title);
+    LRESULT caption = SendDlgItemMessageA(dialog, IDC_CUSTOM_CAPTION_FEATURE, CB_GETCURSEL, 0, 0);
+    LRESULT body = SendDlgItemMessageA(dialog, IDC_CUSTOM_BODY_FEATURE, CB_GETCURSEL, 0, 0);
+    if (caption == CB_ERR || body == CB_ERR) return;
+    // A window that is gone has no class, and one with a backslash in it would make a deeper
+    // key that no class matches and no delete removes.
+    if (!GetClassNameA(target, className, sizeof className) || strchr(className, '\\')) return;
+    // Opened under the Windows key, not by its whole path: some ANSI registry calls take no path
+    // longer than MAX_PATH, and a class name may have 255 characters.
+    RegistryKey windows, key;
+    if (!windows.Create(HKEY_CURRENT_USER, WindowsKey, KEY_WRITE) ||
+        !key.Create(windows.Handle(), className, KEY_WRITE))
+        return;
+    WriteDwordValue(key.Handle(), "CaptionFeature", static_cast<LONG>(caption));
+    WriteDwordValue(key.Handle(), "BodyFeature", static_cast<LONG>(body));
+    WriteStringValue(key.Handle(), "Title", title);
+}
+
+void DeleteCustomWindowEntry(const char* className) {
+    RegistryKey windows;
+    // An empty name would be the Windows key itself.
+    if (!className || !className[0] || !windows.Create(HKEY_CURRENT_USER, WindowsKey, KEY_WRITE))
+        return;
+    RegDeleteKeyA(windows.Handle(), className);
 }

@@ -20,5 +20,8 @@ extern int CustomWindowCount;
 
 void LoadCustomWindowTable();
 void FreeCustomWindowTable();
+// The entry of the target window's class, from the two lists of "Customize this window"; nothing
+// when either list has no selection.
+void SaveCustomWindowEntry(HWND target, HWND dialog);
 // Deletes one class's subkey at once; the table learns of it at the next load.
 void DeleteCustomWindowEntry(const char* className);

@@ -7,6 +7,7 @@
 #include "config/registry_value.h"
 #include "hook/host_messages.h"
 #include "hook/quillet99hook.h"
+#include "indicator/indicator.h"
 
 SettingsRecord Settings;
 
@@ -175,4 +176,5 @@ void ApplySettings() {
     PushSwitchesToHook();
     LoadFolderList();
     TellHookCustWin(CustomWindowTable);
+    ShowIndicatorBySettings();
 }

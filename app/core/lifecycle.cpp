@@ -16,6 +16,8 @@
 #include "features/window_features_menu.h"
 #include "features/window_journal.h"
 #include "hook/quillet99hook.h"
+#include "indicator/indicator.h"
+#include "settings_ui/customize_window.h"
 
 UINT TaskbarCreatedMessage;
 
@@ -54,10 +56,15 @@ LRESULT OnCreate(HWND window) {
     if (!StartTimerOrShutdown(window, InstallHookTimer, 100)) return 0;
     CreateMenuFont();
     WarnWithoutMiddleButton(window);
+    CreateIndicator(window);
+    CreateCustomizeWindowDialog(window);
+    ShowIndicatorBySettings();
     return 0;
 }
 
 LRESULT OnClose(HWND window) {
+    DestroyIndicator();
+    DestroyCustomizeWindowDialog();
     DestroyWindow(window);
     return 0;
 }

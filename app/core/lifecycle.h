@@ -8,8 +8,6 @@
 extern UINT TaskbarCreatedMessage;
 
 constexpr UINT_PTR InstallHookTimer = 1;
-// Started with the host, for the features indicator's tracking of the foreground window.
-constexpr UINT_PTR IndicatorTimer = 17;
 
 LRESULT OnCreate(HWND window);
 LRESULT OnClose(HWND window);

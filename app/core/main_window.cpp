@@ -19,6 +19,7 @@
 #include "hook/host_messages.h"
 #include "resources/resource_ids.h"
 #include "settings_ui/settings_dialog.h"
+#include "settings_ui/customize_window.h"
 
 HINSTANCE AppInstance;
 HWND MainWindow;
@@ -83,6 +84,7 @@ extern "C" LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam
     case UM_BUTTON_UP: EndScroll(window); return 0;
     case UM_FAST_FOLDERS: ShowFoldersMenu(window, wParam, lParam); return 0;
     case UM_SETTINGS: OpenSettings(window); return 0;
+    case UM_CUSTOMIZE_WINDOW: ShowCustomize(); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

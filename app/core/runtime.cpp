@@ -85,3 +85,18 @@ extern "C" void* memcpy(void* target, const void* source, size_t size) {
         *to++ = *from++;
     return target;
 }
+
+// Class names are compared byte for byte, as the registry stores them; lstrcmpA would sort by
+// the user's locale.
+extern "C" int strcmp(const char* a, const char* b) {
+    while (*a && *a == *b)
+        ++a, ++b;
+    return static_cast<unsigned char>(*a) - static_cast<unsigned char>(*b);
+}
+
+extern "C" char* strchr(const char* text, int wanted) {
+    for (;; ++text) {
+        if (*text == static_cast<char>(wanted)) return const_cast<char*>(text);
+        if (!*text) return nullptr;
+    }
+}

@@ -4,6 +4,7 @@
 #include "core/scroll_mode.h"
 #include "features/start_menu.h"
 #include "features/tray_menu.h"
+#include "indicator/indicator.h"
 
 bool StartTimerOrShutdown(HWND window, UINT_PTR id, UINT milliseconds) {
     if (SetTimer(window, id, milliseconds, nullptr)) return true;
@@ -25,6 +26,7 @@ LRESULT OnTimer(HWND window, UINT_PTR id) {
     case PressStartTimer:
     case RestoreStartTimer: OnStartMenuTimer(window, id); break;
     case ScrollTimer: OnScrollTimer(window); break;
+    case IndicatorTimer: OnIndicatorTimer(); break;
     default: break;
     }
     return 0;

@@ -145,3 +145,43 @@
 #define IDC_CUSTOMIZED_PROMPT 1213
 #define IDC_CUSTOMIZED_LIST 1208
 #define IDC_DELETE_ENTRY 1212
+// The features indicator: the face with its fold button, the arrow panel, and one picture per
+// feature code; the controls of the body pictures in code order, then those of the captions.
+#define IDD_INDICATOR 249
+#define IDB_INDICATOR_FACE 257
+#define IDB_ARROW_PANEL 287
+#define IDB_BODY_START_MENU 259
+#define IDB_BODY_DOUBLE_CLICK 260
+#define IDB_BODY_ROLL_UP 261
+#define IDB_BODY_TRAY 262
+#define IDB_BODY_RUN 263
+#define IDB_BODY_SCROLL 264
+#define IDB_BODY_FEATURES_MENU 265
+#define IDB_BODY_COPY_PASTE 314
+#define IDB_CAPTION_DOUBLE_CLICK 266
+#define IDB_CAPTION_FEATURES_MENU 267
+#define IDB_CAPTION_ROLL_UP 268
+#define IDB_CAPTION_RUN 269
+#define IDB_CAPTION_START_MENU 271
+#define IDB_CAPTION_TRAY 272
+#define IDC_INDICATOR_FACE 1162
+#define IDC_BODY_START_MENU 1149
+#define IDC_BODY_DOUBLE_CLICK 1150
+#define IDC_BODY_ROLL_UP 1151
+#define IDC_BODY_TRAY 1152
+#define IDC_BODY_RUN 1153
+#define IDC_BODY_SCROLL 1154
+#define IDC_BODY_FEATURES_MENU 1155
+#define IDC_BODY_COPY_PASTE 1163
+#define IDC_CAPTION_START_MENU 1156
+#define IDC_CAPTION_DOUBLE_CLICK 1157
+#define IDC_CAPTION_ROLL_UP 1158
+#define IDC_CAPTION_TRAY 1159
+#define IDC_CAPTION_RUN 1160
+#define IDC_CAPTION_FEATURES_MENU 1161
+
+// "Customize this window": its icon and its two lists, whose positions are the feature codes.
+#define IDD_CUSTOMIZE_WINDOW 275
+#define IDI_CUSTOMIZE 321
+#define IDC_CUSTOM_CAPTION_FEATURE 1242
+#define IDC_CUSTOM_BODY_FEATURE 1243

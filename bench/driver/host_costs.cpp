@@ -1,5 +1,7 @@
 // The host at rest: CPU time over ten quiet seconds and memory after start-up, each beside a
-// bare window program with the same 100 ms timer, both running at the same time. A third
+// bare window program with the same 100 ms timer, both running at the same time; then ten more
+// seconds with the features indicator shown and 100 per-application entries, which timer 17
+// walks on every tick. A third
 // program, the bare one loading the libraries the host imports, shows how much of the host's
 // memory is theirs.
 #include "bench.h"
@@ -19,6 +21,7 @@ constexpr DWORD QuietMs = 10000;
 bool MeasureHostCosts(Report& report) {
     std::vector<double> hostCpu, bareCpu, cpuRatio, hostPrivate, barePrivate, privateRatio,
         librariesPrivate, hostWorkingSet, bareWorkingSet;
+    std::vector<double> tableCpu, tableBareCpu, tableRatio;
     for (int rep = 0; rep < Repeats; ++rep) {
         UseFirstRunSettings();
         Host host;
@@ -62,12 +65,37 @@ bool MeasureHostCosts(Report& report) {
         cpuRatio.push_back((hostAfter - hostBefore) / (bareAfter - bareBefore));
         printf("  quiet %d: host %.3f%% bare %.3f%% of a core; private %.0f / %.0f KiB\n", rep + 1,
                hostCpu.back(), bareCpu.back(), hostPrivate.back(), barePrivate.back());
+
+        // None of the entries is the foreground application's, so every tick walks all 100.
+        for (int i = 0; i < 100; ++i)
+            SetDword(WindowsPath + "\\QuilletBenchClass" + std::to_string(i), "CaptionFeature", 2);
+        PostMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
+        if (!PollUntil([] { return IsWindowVisible(FindWindowA("#32770", "")) != FALSE; })) {
+            printf("host costs: the features indicator is not shown\n");
+            return false;
+        }
+        Sleep(2000);
+        hostBefore = UnixCpuSeconds(hostPid), bareBefore = UnixCpuSeconds(barePid);
+        start = Seconds();
+        Sleep(QuietMs);
+        hostAfter = UnixCpuSeconds(hostPid), bareAfter = UnixCpuSeconds(barePid);
+        elapsed = Seconds() - start;
+        tableCpu.push_back(100 * (hostAfter - hostBefore) / elapsed);
+        tableBareCpu.push_back(100 * (bareAfter - bareBefore) / elapsed);
+        tableRatio.push_back((hostAfter - hostBefore) / (bareAfter - bareBefore));
+        printf("  quiet %d with the indicator and 100 entries: host %.3f%% bare %.3f%% of a core\n",
+               rep + 1, tableCpu.back(), tableBareCpu.back());
     }
 
     Figure& host = report.Add("host_idle_cpu", Median(hostCpu), "% core");
     Report::Below(host, 0.2);
     Figure& bare = report.Add("bare_idle_cpu", Median(bareCpu), "% core");
     report.AddRatio("host_idle_cpu/bare", host, bare, Median(cpuRatio));
+    Figure& table = report.Add("host_idle_cpu_indicator_100_entries", Median(tableCpu), "% core");
+    Report::Below(table, 0.2);
+    Figure& tableBare = report.Add("bare_idle_cpu_beside_it", Median(tableBareCpu), "% core");
+    report.AddRatio("host_idle_cpu_indicator_100_entries/bare", table, tableBare,
+                    Median(tableRatio));
 
     Figure& hostBytes = report.Add("host_private_bytes", Median(hostPrivate), "KiB");
     Figure& bareBytes = report.Add("bare_private_bytes", Median(barePrivate), "KiB");

@@ -310,3 +310,10 @@ inline POINT CaptionButton(HWND window, LRESULT code) {
         --pt.x;
     return {pt.x > r.left ? pt.x - 3 : 0, pt.y}; // 0 when it has none
 }
+inline std::string Pictures(HWND indicator) { // the features indicator's pictures that show
+    std::string shown;
+    for (int id = 1149; id <= 1163; ++id)
+        shown += id != 1162 && IsWindowVisible(GetDlgItem(indicator, id)) ? std::to_string(id) + " "
+                                                                          : "";
+    return shown;
+}

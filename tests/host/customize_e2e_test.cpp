@@ -1,0 +1,103 @@
+// The features indicator and "Customize this window" on the real host, used with real clicks and
+// keys and watched from outside.
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThemPerProgram) {
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
+    const std::string place = SettingsPath + "\\Indicator", entry = WindowsPath + "\\QuilletTarget";
+    SetDword(place, "PosX", 400), SetDword(place, "PosY", 5);
+    Target target;
+    ASSERT_TRUE(target.Start("customized-by-hand"));
+    HWND other = MakeWindow("QuilletOther", WS_POPUP | WS_VISIBLE); // another without a caption
+    Host host;
+    ASSERT_TRUE(host.Start());
+    auto press = [](POINT at, Button button = Left) { // a press at once after a move can be lost
+        MoveMouseTo(at), PumpFor(300), ClickAt(at, button), PumpFor(200);
+    };
+    HWND face = FindWindowA("#32770", ""), customize = FindWindowA(0, "Customize this window");
+    ASSERT_TRUE(customize && GetWindowLongA(face, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(WaitUntil([&] { return Pictures(face) == "1154 1159 "; })) << "the defaults";
+
+    // A click on the face, the fold button, the arrows up, up, left, right, down, the fold button
+    // twice: where the window stands, what of it shows, how far the cursor went.
+    std::string moves;
+    const int clicks[] = {10, 30, 29, 10, 62, 9, 62, 9, 50, 20, 70, 20, 62, 31, 29, 10, 29, 10};
+    for (int i = 0; i < 18; i += 2) {
+        POINT pt = Target::At(face, clicks[i], clicks[i + 1]), cursor;
+        press(pt);
+        RECT frame, shape = {};
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        GetWindowRgn(face, region), GetRgnBox(region, &shape), DeleteObject(region);
+        GetWindowRect(face, &frame), GetCursorPos(&cursor);
+        char step[80];
+        wsprintfA(step, "%ld,%ld %ld %ld,%ld|", frame.left, frame.top, shape.right - shape.left,
+                  cursor.x - pt.x, cursor.y - pt.y);
+        moves += step;
+    }
+    EXPECT_EQ(moves, "400,5 41 0,0|359,5 84 0,0|359,-5 84 0,-10|359,-5 84 0,0|349,-5 84 -10,0|"
+                     "359,-5 84 10,0|359,5 84 0,10|400,5 41 0,0|359,5 84 0,0|");
+    SetDword(SettingsPath, "Chord", 1);
+    for (DWORD shown : {0, 1}) {
+        SetDword(SettingsPath, "ShowState", shown);
+        PostMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(face) == !shown; }));
+    }
+
+    // "Customize this window", once the last one has closed, opened over a window by Ctrl+Alt+C
+    // or Ctrl + right click: what both lists show then, or -9 when it does not open.
+    auto use = [&](HWND over, bool chord) -> LRESULT {
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(customize); }));
+        EXPECT_TRUE(BringToFront(over));
+        // Scroll Lock on until the click is in; entering a window lets the modifiers go.
+        if (chord) Type({VK_SCROLL}), MoveMouseTo(target.Client()), PumpFor(300);
+        {
+            HeldKey control(VK_CONTROL), alt(chord ? 0 : VK_MENU);
+            chord ? (void)ClickAt(target.Client(), Right) : Type({'C'});
+        }
+        if (chord) Type({VK_SCROLL});
+        if (!WaitUntil([&] { return GetForegroundWindow() == customize; }, 1000)) return -9;
+        return SendDlgItemMessageA(customize, 1242, CB_GETCURSEL, 0, 0) * 10 +
+               SendDlgItemMessageA(customize, 1243, CB_GETCURSEL, 0, 0);
+    };
+    auto click = [&](int id) { // a list, a button, or (0) the close box
+        press(id ? Target::At(GetDlgItem(customize, id), 10, 5) : Target::At(customize, 287, -9));
+    };
+    EXPECT_EQ(use(target.window, false), -11);
+    click(IDOK);
+    EXPECT_EQ(use(target.window, true), -11) << "Ctrl + right click in Scroll Lock mode";
+    EXPECT_EQ(Stored(entry, "Title"), "<none>") << "OK without a choice";
+    click(1242), Type({VK_HOME, VK_DOWN, VK_RETURN}), click(1243),
+        Type({VK_HOME, VK_DOWN, VK_RETURN});
+    click(IDOK);
+    // Shown while that program is in front, and in force for its very next clicks only.
+    EXPECT_TRUE(WaitUntil([&] { return Pictures(face) == "1150 1157 "; }));
+    press(target.Client(), Middle), press(target.Caption(), Middle);
+    EXPECT_TRUE(WaitUntil([&] {
+        return target.Count(WM_LBUTTONDBLCLK) == 1 && target.Count(WM_NCLBUTTONDBLCLK) == 1;
+    }));
+    ASSERT_TRUE(BringToFront(other));
+    EXPECT_TRUE(WaitUntil([&] { return Pictures(face) == "1154 1159 "; }));
+    // Again: the stored choice, then overwritten; Cancel and the close box change nothing.
+    EXPECT_EQ(use(target.window, false), 11) << "the stored choice";
+    EXPECT_EQ(Stored(entry, "CaptionFeature") + Stored(entry, "BodyFeature") +
+                  Stored(entry, "Title"),
+              "11Quillet Target customize");
+    click(1242), Type({VK_DOWN, VK_RETURN}), click(1243), Type({VK_END, VK_UP, VK_RETURN});
+    click(IDOK);
+    EXPECT_EQ(use(target.window, false), 26) << "the same class saved again";
+    click(1242), Type({VK_HOME, VK_RETURN}), click(IDCANCEL);
+    EXPECT_EQ(use(target.window, false), 26);
+    click(1243), Type({VK_HOME, VK_RETURN}), click(0);
+    EXPECT_EQ(use(other, false), -9) << "a window without a caption";
+    EXPECT_EQ(Stored(entry, "CaptionFeature") + Stored(entry, "BodyFeature"), "26");
+    PostMessageA(host.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(host.process.Wait(10000), 0u);
+    EXPECT_EQ(Stored(place, "PosX") + "," + Stored(place, "PosY"), "400,5") << "stored folded";
+    DestroyWindow(other);
+}
+
+} // namespace
