@@ -20,7 +20,6 @@
 #include "features/tray_menu.h"
 #include "features/tray_windows.h"
 #include "features/window_journal.h"
-#include "features/window_features_menu.h"
 #include "harness.h"
 
 namespace {
@@ -51,18 +50,16 @@ std::string Describe(HMENU menu, bool destroy = true) {
     return destroy && DestroyMenu(menu), text;
 }
 
+auto HostIcon = [](WORD id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); };
+
 // Whether the picture shows this icon of the host with its corner at this point, as the host
-// draws it over the menu's colour.
+// draws it over the menu's colour: compared with the icon drawn so at x = 130, right of the item.
 bool Shows(HDC picture, POINT at, WORD id) {
-    HDC reference = CreateCompatibleDC(picture);
-    HGDIOBJ old = SelectObject(reference, CreateCompatibleBitmap(picture, 16, 16));
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-    DrawIconEx(reference, 0, 0, icon, 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
+    DrawIconEx(picture, 130, 0, HostIcon(id), 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
     bool same = true;
     for (int pixel = 0; same && pixel < 256; ++pixel)
-        same = GetPixel(reference, pixel % 16, pixel / 16) ==
+        same = GetPixel(picture, 130 + pixel % 16, pixel / 16) ==
                GetPixel(picture, at.x + pixel % 16, at.y + pixel / 16);
-    DeleteObject(SelectObject(reference, old)), DeleteDC(reference);
     return same;
 }
 
@@ -100,8 +97,7 @@ class HostCore : public ::testing::Test {
 TEST_F(HostCore, StartUpInstallsTheHookOnTimer1AndAFailingTimerEndsTheHost) {
     Shared.itEnabled = 0; // left so by a host that ended suspended
     ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
-    EXPECT_TRUE(Shared.hookProc == nullptr && Shared.itEnabled == 1)
-        << "the hook waits for timer 1";
+    EXPECT_TRUE(!Shared.hookProc && Shared.itEnabled == 1) << "the hook waits for timer 1";
     ASSERT_TRUE(WaitUntil([] { return Shared.hookProc != nullptr; }, 2000));
     EXPECT_TRUE(Shared.hostWindow == MainWindow && !IsWindowVisible(MainWindow));
     // The desktop's own icon view is never scrolled.
@@ -134,9 +130,7 @@ TEST_F(HostCore, TheStartMenuChainMovesTheButtonUnderTheCursorPressesItAndPutsIt
         if (!movedAt && !EqualRect(&now, &home)) movedAt = GetTickCount() - start, moved = now;
         return movedAt && EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow);
     });
-    EXPECT_TRUE(movedAt >= 300 && moved.left == 300 && moved.top == 380)
-        << "after 350 ms, 20 "
-           "pixels above the cursor";
+    EXPECT_TRUE(movedAt >= 300 && moved.left == 300 && moved.top == 380) << "350 ms, 20 px above";
     EXPECT_TRUE(EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow)) << "put back";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
 }
@@ -204,7 +198,7 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
     EXPECT_EQ(CustomWindowTable[0].Title[0], 0) << "a 400-character title does not fit";
 }
 
-TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
+TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUpItsTitleBar) {
     StartHost();
     HWND inside = Make("STATIC", WS_CHILD | WS_CAPTION | WS_VISIBLE, TaskbarWindow);
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(inside), 0);
@@ -226,8 +220,6 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
     EXPECT_TRUE(!IsWindowVisible(sent[0]) && first.cbSize == NOTIFYICONDATAA_V1_SIZE &&
                 first.uFlags == 7 && first.uCallbackMessage == UM_TRAYED_WINDOW_ICON);
     EXPECT_EQ(std::string(first.szTip), title.substr(0, 63));
-    EXPECT_TRUE(first.hIcon && first.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION))
-        << "no icon of its own: its program's";
     EXPECT_TRUE(TrayedWindows[1].icon.uID == 556 && TrayedWindows[1].icon.hIcon == own);
     EXPECT_TRUE(IsWindowVisible(sent[15])) << "the sixteenth";
     SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, 561, WM_RBUTTONDOWN);
@@ -237,16 +229,7 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
     EXPECT_TRUE(IsWindowVisible(sent[6]));
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(sent[15]), 0);
     EXPECT_TRUE(SameWindow(TrayedWindows[6].window.handle, sent[15])) << "the freed slot";
-    // A window that is gone leaves its handle to the next new one, a stranger that must not be
-    // shown at the end: here the records of two slots no longer match what their handles name.
-    TrayedWindows[2].window.processId += 4;
-    strcpy(TrayedWindows[3].window.className, "another program's class");
-    DestroyHost();
-    EXPECT_TRUE(IsWindowVisible(sent[4]) && !IsWindowVisible(sent[2]) && !IsWindowVisible(sent[3]));
-}
-
-TEST_F(HostCore, RollUpKeepsTheTitleBarAndUnrollsOnTheNextRequestAndAtTheEnd) {
-    StartHost();
+    // Roll-up keeps the title bar and unrolls on the next request and at the end.
     HWND sizable = Make("sizable"), fixed = Make("fixed", WS_CAPTION | WS_VISIBLE);
     auto roll = [](HWND w) { SendMessageA(MainWindow, UM_ROLL_WINDOW, Low16(w), 0); };
     FreeRolledWindows(); // a list with no room, as when memory ran out
@@ -264,11 +247,15 @@ TEST_F(HostCore, RollUpKeepsTheTitleBarAndUnrollsOnTheNextRequestAndAtTheEnd) {
     roll(fixed);
     roll(sizable);
     EXPECT_EQ(RegionBottom(fixed), RolledBottom(false));
-    RolledWindows.records[RolledWindows.count - 2].window.processId += 4; // now a stranger's
+    // A window that is gone leaves its handle to the next new one, a stranger that must not be
+    // shown or unrolled at the end: here records no longer match what their handles name.
+    TrayedWindows[2].window.processId += 4;
+    strcpy(TrayedWindows[3].window.className, "another program's class");
+    RolledWindows.records[RolledWindows.count - 2].window.processId += 4;
     DestroyHost();
+    EXPECT_TRUE(IsWindowVisible(sent[4]) && !IsWindowVisible(sent[2]) && !IsWindowVisible(sent[3]));
     EXPECT_EQ(RegionBottom(sizable), UnrolledBottom) << "left rolled up at the end";
-    EXPECT_EQ(RegionBottom(fixed), RolledBottom(false))
-        << "a stranger with a rolled window's handle";
+    EXPECT_EQ(RegionBottom(fixed), RolledBottom(false)) << "a stranger unrolled";
 }
 
 TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
@@ -289,8 +276,7 @@ TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
     EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 555) && TrayedWindows[0].icon.hIcon == logo);
     EXPECT_FALSE(Notify(NIM_MODIFY, MainWindow, 556) || TrayedWindows[1].icon.uID)
         << "an icon for a window that is gone";
-    EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) &&
-                TrayIconData.hIcon == LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(256)));
+    EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) && TrayIconData.hIcon == HostIcon(256));
     // Windows of other programs without icons of their own get their programs' icons.
     Target byClass, bySetIcon;
     ASSERT_TRUE(byClass.Start("classicon", "class"));
@@ -325,8 +311,7 @@ TEST_F(HostCore, MenusFollowTheStateAndTheirItemsAreDrawnAtTheirPlaces) {
         EXPECT_TRUE(step != 4 || Shared.hookHandle == installed) << "installed twice";
         installed = Shared.hookHandle;
         EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) &&
-                    TrayIconData.hIcon ==
-                        LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(on ? 247 : 256)));
+                    TrayIconData.hIcon == HostIcon(on ? 247 : 256));
         EXPECT_STREQ(TrayIconData.szTip, on ? "Quillet 99 (Active)" : "Quillet 99 (Suspended)");
         EXPECT_NE(Describe(BuildTrayMenu()).find(on ? "A&ctivate=204(o)" : "Suspe&nd=205(o)"),
                   std::string::npos);
@@ -341,7 +326,7 @@ TEST_F(HostCore, MenusFollowTheStateAndTheirItemsAreDrawnAtTheirPlaces) {
 
     // A change of focus alone draws nothing.
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, CreateBitmap(130, 25, 1, 32, nullptr));
+    HGDIOBJ old = SelectObject(dc, CreateBitmap(146, 25, 1, 32, nullptr));
     PatBlt(dc, 0, 0, 130, 25, WHITENESS);
     DRAWITEMSTRUCT item = {ODT_MENU, 0, 104, ODA_FOCUS, 0, nullptr, dc, {0, 0, 130, 25}, 101};
     SendMessageA(MainWindow, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
