@@ -87,15 +87,14 @@ class Hook : public ::testing::Test {
 // One row per case: the message, where it lands, Scroll Lock, the keys held (1 Ctrl, 2 Shift),
 // the switches, and what the hook must answer and post, about the clicked window 'c', the
 // foreground window 'f' or no window '0'.
-struct Row {
+const struct {
     UINT message, hitTest;
     BYTE scrollLock, keys;
     LONG it, scroll, tray, roll, caption, body;
     LRESULT result;
     UINT posted;
     char about;
-};
-const Row Decisions[] = {
+} Decisions[] = {
     {WM_MOUSEMOVE, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     {WM_NCMBUTTONUP, HTCAPTION, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     {WM_RBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
@@ -137,7 +136,7 @@ const Row Decisions[] = {
 };
 
 TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
-    for (const Row& row : Decisions) {
+    for (const auto& row : Decisions) {
         SCOPED_TRACE(&row - Decisions);
         Switches(row.it, row.scroll, row.tray, row.roll, row.caption, row.body);
         SetScrollLock(row.scrollLock);

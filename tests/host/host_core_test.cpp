@@ -56,11 +56,11 @@ auto HostIcon = [](WORD id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEIN
 // draws it over the menu's colour: compared with the icon drawn so at x = 130, right of the item.
 bool Shows(HDC picture, POINT at, WORD id) {
     DrawIconEx(picture, 130, 0, HostIcon(id), 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
-    bool same = true;
-    for (int pixel = 0; same && pixel < 256; ++pixel)
-        same = GetPixel(picture, 130 + pixel % 16, pixel / 16) ==
-               GetPixel(picture, at.x + pixel % 16, at.y + pixel / 16);
-    return same;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (GetPixel(picture, 130 + x, y) != GetPixel(picture, at.x + x, at.y + y))
+                return false;
+    return true;
 }
 
 class HostCore : public ::testing::Test {
@@ -82,14 +82,13 @@ class HostCore : public ::testing::Test {
     }
     void DestroyHost() {
         if (IsWindow(MainWindow)) DestroyWindow(MainWindow);
-        MSG msg; // the shutdown's WM_QUIT must not end a later wait
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        // The shutdown's WM_QUIT, a flag that one removal clears, must not end a later wait.
+        MSG msg;
+        PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     }
     HWND Make(const char* className, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
               HWND parent = nullptr) {
-        windows.push_back(MakeWindow(className, style, parent));
-        return windows.back();
+        return windows.emplace_back(MakeWindow(className, style, parent));
     }
     std::vector<HWND> windows;
 };
@@ -125,13 +124,12 @@ TEST_F(HostCore, TheStartMenuChainMovesTheButtonUnderTheCursorPressesItAndPutsIt
     MoveMouseTo({300, 400});
     DWORD start = GetTickCount(), movedAt = 0;
     SendMessageA(MainWindow, WM_COMMAND, 101, 0); // the window-features menu's "Start Menu"
-    WaitUntil([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         GetWindowRect(StartButtonWindow, &now);
         if (!movedAt && !EqualRect(&now, &home)) movedAt = GetTickCount() - start, moved = now;
         return movedAt && EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow);
-    });
+    })) << "moved and put back";
     EXPECT_TRUE(movedAt >= 300 && moved.left == 300 && moved.top == 380) << "350 ms, 20 px above";
-    EXPECT_TRUE(EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow)) << "put back";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
 }
 
@@ -180,8 +178,7 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
     SHDeleteKeyA(HKEY_CURRENT_USER, SettingsPath.c_str()); // only the Folders key means a run
     SetString(SettingsPath, "CaptionFeature", "3");
     SetDword(SettingsPath, "Chord", static_cast<DWORD>(-1)); // a number is taken as it is
-    WORD shortValue = 2;
-    SetRaw(SettingsPath, "BodyFeature", REG_DWORD, &shortValue, sizeof shortValue);
+    SetRaw(SettingsPath, "BodyFeature", REG_DWORD, "\2\0", 2);
     SetRaw(SettingsPath, "ShowState", REG_BINARY, "\0\0\0\0", 4);
     SetString(SettingsPath, "RunCommand", std::string(600, 'x'));
     SetRaw(SettingsPath, "RunBodyCommand", REG_SZ, "calc.exe", 8); // without its zero
@@ -201,13 +198,12 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
 TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUpItsTitleBar) {
     StartHost();
     HWND inside = Make("STATIC", WS_CHILD | WS_CAPTION | WS_VISIBLE, TaskbarWindow);
-    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(inside), 0);
-    EXPECT_TRUE(IsWindowVisible(inside)) << "a window inside the taskbar";
     std::string title = "Title:" + std::string(80, 'T');
     std::vector<HWND> sent = {Make("plain"), Make("with icon")};
     SetWindowTextA(sent[0], title.c_str());
     Notify(NIM_ADD, MainWindow, 555); // the shell refuses the first slot's icon
-    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(sent[0]), 0);
+    for (HWND window : {inside, sent[0]})
+        SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     EXPECT_TRUE(IsWindowVisible(sent[0]) && !TrayedWindows[0].icon.uID) << "hidden without an icon";
     Notify(NIM_DELETE, MainWindow, 555);
     HICON own = LoadIconA(nullptr, IDI_QUESTION);
@@ -221,7 +217,7 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUp
                 first.uFlags == 7 && first.uCallbackMessage == UM_TRAYED_WINDOW_ICON);
     EXPECT_EQ(std::string(first.szTip), title.substr(0, 63));
     EXPECT_TRUE(TrayedWindows[1].icon.uID == 556 && TrayedWindows[1].icon.hIcon == own);
-    EXPECT_TRUE(IsWindowVisible(sent[15])) << "the sixteenth";
+    EXPECT_TRUE(IsWindowVisible(sent[15]) && IsWindowVisible(inside)) << "16th, inside the taskbar";
     SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, 561, WM_RBUTTONDOWN);
     SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, 561, WM_MOUSEMOVE);
     EXPECT_FALSE(IsWindowVisible(sent[6])) << "only a left press restores";
@@ -261,8 +257,7 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUp
 TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
     StartHost();
     HWND changed = Make("changed"), gone = Make("gone");
-    HICON question = LoadIconA(nullptr, IDI_QUESTION), logo = LoadIconA(nullptr, IDI_WINLOGO);
-    SendMessageA(changed, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(question));
+    HICON logo = LoadIconA(nullptr, IDI_WINLOGO);
     for (HWND window : {changed, gone})
         SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     SendMessageA(changed, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(logo));
@@ -281,12 +276,11 @@ TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
     Target byClass, bySetIcon;
     ASSERT_TRUE(byClass.Start("classicon", "class"));
     ASSERT_TRUE(bySetIcon.Start("seticon", "set"));
-    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(byClass.window), 0); // slot 1 again
-    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(bySetIcon.window), 0);
+    for (HWND window : {byClass.window, bySetIcon.window}) // slots 1 (again) and 2
+        SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     // Under Wine neither is to be had from another program: both come from the program's file.
-    for (int slot : {1, 2})
-        EXPECT_TRUE(TrayedWindows[slot].icon.hIcon &&
-                    TrayedWindows[slot].icon.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION));
+    for (const TrayedWindow& slot : {TrayedWindows[1], TrayedWindows[2]})
+        EXPECT_TRUE(slot.icon.hIcon && slot.icon.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION));
     // A host that is killed leaves its journal behind, and the next one gives the windows back.
     SetWindowLongPtrA(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
     DestroyHost(); // no shutdown runs
