@@ -93,7 +93,7 @@ class HostCore : public ::testing::Test {
     std::vector<HWND> windows;
 };
 
-TEST_F(HostCore, StartUpInstallsTheHookOnTimer1AndAFailingTimerEndsTheHost) {
+TEST_F(HostCore, StartUpInstallsTheHookOnTimer1AndTimersRunTheStartMenuChainOrEndTheHost) {
     Shared.itEnabled = 0; // left so by a host that ended suspended
     ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
     EXPECT_TRUE(!Shared.hookProc && Shared.itEnabled == 1) << "the hook waits for timer 1";
@@ -103,17 +103,13 @@ TEST_F(HostCore, StartUpInstallsTheHookOnTimer1AndAFailingTimerEndsTheHost) {
     HWND icons = Make("STATIC", WS_CHILD | WS_VISIBLE | 0x2000, Make("SHELLDLL_DefView"));
     SendMessageA(MainWindow, UM_SCROLL_WINDOW, Low16(icons), 0);
     EXPECT_FALSE(KillTimer(MainWindow, ScrollTimer)) << "running"; // stopped, if it was
-    // A timer that cannot be stopped or started ends the host.
+    // A timer that cannot be stopped ends the host.
     SendMessageA(MainWindow, WM_TIMER, StartMenuTimer, 0); // not running: cannot be stopped
     EXPECT_TRUE(!Shared.hookProc && QuitPosted() && !Notify(NIM_MODIFY, MainWindow, 42))
         << "the shutdown did not run";
     DestroyHost();
     StartHost();
-    EXPECT_TRUE(!StartTimerOrShutdown(HWND(1), StartMenuTimer, 100) && QuitPosted()) << "no window";
-}
-
-TEST_F(HostCore, TheStartMenuChainMovesTheButtonUnderTheCursorPressesItAndPutsItBack) {
-    StartHost();
+    // The Start-menu chain moves the button under the cursor, presses it and puts it back.
     SendMessageA(MainWindow, UM_START_MENU, Low16(TaskbarWindow), 0);
     SendMessageA(MainWindow, UM_START_MENU, Low16(StartButtonWindow), 0);
     EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
@@ -131,6 +127,8 @@ TEST_F(HostCore, TheStartMenuChainMovesTheButtonUnderTheCursorPressesItAndPutsIt
     })) << "moved and put back";
     EXPECT_TRUE(movedAt >= 300 && moved.left == 300 && moved.top == 380) << "350 ms, 20 px above";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
+    // A timer that cannot be started ends the host.
+    EXPECT_TRUE(!StartTimerOrShutdown(HWND(1), StartMenuTimer, 100) && QuitPosted()) << "no window";
 }
 
 TEST_F(HostCore, TheWindowScrollsWhileTheButtonIsHeldUpOrDownByTheHalfItWasPressedIn) {
@@ -202,10 +200,10 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUp
     std::vector<HWND> sent = {Make("plain"), Make("with icon")};
     SetWindowTextA(sent[0], title.c_str());
     Notify(NIM_ADD, MainWindow, 555); // the shell refuses the first slot's icon
-    for (HWND window : {inside, sent[0]})
-        SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
+    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(sent[0]), 0);
     EXPECT_TRUE(IsWindowVisible(sent[0]) && !TrayedWindows[0].icon.uID) << "hidden without an icon";
     Notify(NIM_DELETE, MainWindow, 555);
+    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(inside), 0); // refused: it takes no slot
     HICON own = LoadIconA(nullptr, IDI_QUESTION);
     SendMessageA(sent[1], WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(own));
     while (sent.size() < 16)
@@ -254,7 +252,7 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUp
     EXPECT_EQ(RegionBottom(fixed), RolledBottom(false)) << "a stranger unrolled";
 }
 
-TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
+TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgainAndTheJournalGivesBackOnlyItsOwn) {
     StartHost();
     HWND changed = Make("changed"), gone = Make("gone");
     HICON logo = LoadIconA(nullptr, IDI_WINLOGO);
@@ -284,8 +282,28 @@ TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
     // A host that is killed leaves its journal behind, and the next one gives the windows back.
     SetWindowLongPtrA(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
     DestroyHost(); // no shutdown runs
+    // But Windows 9x keeps the journal over a reboot: its handles may name new windows by now,
+    // its process ids new processes, and its host's handle a window with icons of its own.
+    HWND stranger = Make("stranger", WS_OVERLAPPEDWINDOW), renamed = Make("renamed", 0),
+         rolled = Make("rolled"), oldHost = Make("oldhost", 0);
+    SetWindowRgn(rolled, CreateRectRgn(0, 0, 300, 20), TRUE);
+    ASSERT_TRUE(Notify(NIM_ADD, oldHost, 555)); // the id of the journal's first icon
+    auto handle = [](HWND w) { return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(w)); };
+    DWORD self = GetCurrentProcessId(), before = self + 4;
+    const std::pair<const char*, JournalRecord> journal[] = {
+        {"Hidden 560", {JournalHidden, handle(stranger), before, 560, "stranger"}},
+        {"Hidden 561", {JournalHidden, handle(renamed), self, 561, "Notepad"}},
+        {"Rolled 1", {JournalRolled, handle(rolled), before, 0, "rolled"}}};
+    for (const auto& [name, record] : journal)
+        SetRaw(JournalKey, name, REG_BINARY, &record, sizeof record);
+    SetRaw(JournalKey, "Rolled 2", REG_BINARY, "short", 5);
+    SetDword(JournalKey, "Host", handle(oldHost));
     StartHost();
     EXPECT_TRUE(IsWindowVisible(byClass.window) && IsWindowVisible(bySetIcon.window));
+    EXPECT_FALSE(IsWindowVisible(stranger) || IsWindowVisible(renamed)) << "a stranger shown";
+    EXPECT_EQ(RegionBottom(rolled), 20) << "a stranger unrolled";
+    EXPECT_TRUE(Notify(NIM_DELETE, oldHost, 555)) << "another program's icon removed";
+    EXPECT_EQ(Stored(JournalKey, "Hidden 560"), "<none>") << "the stale journal kept";
 }
 
 TEST_F(HostCore, MenusFollowTheStateAndTheirItemsAreDrawnAtTheirPlaces) {
@@ -369,32 +387,6 @@ TEST_F(HostCore, RunFileStartsProgramsAndDocumentsButNeverADecoyAndShowsNothing)
         EXPECT_GE(opener.Runs(ran), 1) << ran;
     EXPECT_EQ(opener.Runs("C:\\Program.exe"), 0) << "the decoy ran";
     EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr) << "a message box was shown";
-}
-
-TEST_F(HostCore, AJournalFromAnEarlierBootLeavesTheWindowsNowUnderItsHandlesAlone) {
-    // Windows 9x keeps the journal over a reboot: its handles name new windows by now, its
-    // process ids new processes, and its host's handle a window with icons of its own.
-    HWND stranger = Make("stranger", WS_OVERLAPPEDWINDOW), renamed = Make("renamed", 0),
-         rolled = Make("rolled"), same = Make("same", 0), oldHost = Make("oldhost", 0);
-    SetWindowRgn(rolled, CreateRectRgn(0, 0, 300, 20), TRUE);
-    ASSERT_TRUE(Notify(NIM_ADD, oldHost, 555));
-    auto handle = [](HWND w) { return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(w)); };
-    DWORD self = GetCurrentProcessId(), before = self + 4;
-    const std::pair<const char*, JournalRecord> journal[] = {
-        {"Hidden 555", {JournalHidden, handle(stranger), before, 555, "stranger"}},
-        {"Hidden 556", {JournalHidden, handle(renamed), self, 556, "Notepad"}},
-        {"Rolled 1", {JournalRolled, handle(rolled), before, 0, "rolled"}},
-        {"Hidden 557", {JournalHidden, handle(same), self, 557, "same"}}};
-    for (const auto& [name, record] : journal)
-        SetRaw(JournalKey, name, REG_BINARY, &record, sizeof record);
-    SetRaw(JournalKey, "Rolled 2", REG_BINARY, "short", 5);
-    SetDword(JournalKey, "Host", handle(oldHost));
-    StartHost();
-    EXPECT_FALSE(IsWindowVisible(stranger) || IsWindowVisible(renamed)) << "a stranger shown";
-    EXPECT_EQ(RegionBottom(rolled), 20) << "a stranger unrolled";
-    EXPECT_TRUE(IsWindowVisible(same)) << "the one window that is still the same";
-    EXPECT_TRUE(Notify(NIM_DELETE, oldHost, 555)) << "another program's icon removed";
-    EXPECT_EQ(Stored(JournalKey, "Hidden 555"), "<none>") << "the stale journal kept";
 }
 
 } // namespace
