@@ -90,8 +90,7 @@ class Hook : public ::testing::Test {
 const struct {
     UINT message, hitTest;
     BYTE scrollLock, keys;
-    LONG it, scroll, tray, roll, caption, body;
-    LRESULT result;
+    LONG it, scroll, tray, roll, caption, body, result;
     UINT posted;
     char about;
 } Decisions[] = {

@@ -27,9 +27,10 @@ namespace {
 HookLibrary Library;
 HookSharedRecord& Shared = *Library.shared;
 
-bool QuitPosted() {
+// Whether WM_QUIT is waiting, a flag that one PM_REMOVE clears.
+bool QuitPosted(UINT remove = PM_NOREMOVE) {
     MSG msg;
-    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, remove) != FALSE;
 }
 
 // A menu as text, destroyed after: each item's text ('-' for a separator) and id, '*' on the
@@ -52,14 +53,14 @@ std::string Describe(HMENU menu, bool destroy = true) {
 
 auto HostIcon = [](WORD id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); };
 
-// Whether the picture shows this icon of the host with its corner at this point, as the host
-// draws it over the menu's colour: compared with the icon drawn so at x = 130, right of the item.
-bool Shows(HDC picture, POINT at, WORD id) {
-    DrawIconEx(picture, 130, 0, HostIcon(id), 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
+// Whether the picture in dc shows this icon of the host with its corner at this point, as the
+// host draws it over the menu's colour: compared with the icon drawn so at x = 130, right of
+// the item.
+bool Shows(HDC dc, POINT at, WORD id) {
+    DrawIconEx(dc, 130, 0, HostIcon(id), 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-            if (GetPixel(picture, 130 + x, y) != GetPixel(picture, at.x + x, at.y + y))
-                return false;
+            if (GetPixel(dc, 130 + x, y) != GetPixel(dc, at.x + x, at.y + y)) return false;
     return true;
 }
 
@@ -82,9 +83,7 @@ class HostCore : public ::testing::Test {
     }
     void DestroyHost() {
         if (IsWindow(MainWindow)) DestroyWindow(MainWindow);
-        // The shutdown's WM_QUIT, a flag that one removal clears, must not end a later wait.
-        MSG msg;
-        PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+        QuitPosted(PM_REMOVE); // the shutdown's WM_QUIT must not end a later wait
     }
     HWND Make(const char* className, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
               HWND parent = nullptr) {
