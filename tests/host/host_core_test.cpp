@@ -20,7 +20,6 @@
 #include "features/tray_menu.h"
 #include "features/tray_windows.h"
 #include "features/window_journal.h"
-#include "features/window_features_menu.h"
 #include "harness.h"
 
 namespace {
@@ -28,9 +27,10 @@ namespace {
 HookLibrary Library;
 HookSharedRecord& Shared = *Library.shared;
 
-bool QuitPosted() {
+// Whether WM_QUIT is waiting, a flag that one PM_REMOVE clears.
+bool QuitPosted(UINT remove = PM_NOREMOVE) {
     MSG msg;
-    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
+    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, remove) != FALSE;
 }
 
 // A menu as text, destroyed after: each item's text ('-' for a separator) and id, '*' on the
@@ -51,19 +51,17 @@ std::string Describe(HMENU menu, bool destroy = true) {
     return destroy && DestroyMenu(menu), text;
 }
 
-// Whether the picture shows this icon of the host with its corner at this point, as the host
-// draws it over the menu's colour.
-bool Shows(HDC picture, POINT at, WORD id) {
-    HDC reference = CreateCompatibleDC(picture);
-    HGDIOBJ old = SelectObject(reference, CreateCompatibleBitmap(picture, 16, 16));
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
-    DrawIconEx(reference, 0, 0, icon, 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
-    bool same = true;
-    for (int pixel = 0; same && pixel < 256; ++pixel)
-        same = GetPixel(reference, pixel % 16, pixel / 16) ==
-               GetPixel(picture, at.x + pixel % 16, at.y + pixel / 16);
-    DeleteObject(SelectObject(reference, old)), DeleteDC(reference);
-    return same;
+auto HostIcon = [](WORD id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); };
+
+// Whether the picture in dc shows this icon of the host with its corner at this point, as the
+// host draws it over the menu's colour: compared with the icon drawn so at x = 130, right of
+// the item.
+bool Shows(HDC dc, POINT at, WORD id) {
+    DrawIconEx(dc, 130, 0, HostIcon(id), 16, 16, 0, GetSysColorBrush(COLOR_MENU), DI_IMAGE);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            if (GetPixel(dc, 130 + x, y) != GetPixel(dc, at.x + x, at.y + y)) return false;
+    return true;
 }
 
 class HostCore : public ::testing::Test {
@@ -85,40 +83,32 @@ class HostCore : public ::testing::Test {
     }
     void DestroyHost() {
         if (IsWindow(MainWindow)) DestroyWindow(MainWindow);
-        MSG msg; // the shutdown's WM_QUIT must not end a later wait
-        while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        }
+        QuitPosted(PM_REMOVE); // the shutdown's WM_QUIT must not end a later wait
     }
     HWND Make(const char* className, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
               HWND parent = nullptr) {
-        windows.push_back(MakeWindow(className, style, parent));
-        return windows.back();
+        return windows.emplace_back(MakeWindow(className, style, parent));
     }
     std::vector<HWND> windows;
 };
 
-TEST_F(HostCore, StartUpInstallsTheHookOnTimer1AndAFailingTimerEndsTheHost) {
+TEST_F(HostCore, StartUpInstallsTheHookOnTimer1AndTimersRunTheStartMenuChainOrEndTheHost) {
     Shared.itEnabled = 0; // left so by a host that ended suspended
     ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
-    EXPECT_TRUE(Shared.hookProc == nullptr && Shared.itEnabled == 1)
-        << "the hook waits for timer 1";
+    EXPECT_TRUE(!Shared.hookProc && Shared.itEnabled == 1) << "the hook waits for timer 1";
     ASSERT_TRUE(WaitUntil([] { return Shared.hookProc != nullptr; }, 2000));
     EXPECT_TRUE(Shared.hostWindow == MainWindow && !IsWindowVisible(MainWindow));
     // The desktop's own icon view is never scrolled.
     HWND icons = Make("STATIC", WS_CHILD | WS_VISIBLE | 0x2000, Make("SHELLDLL_DefView"));
     SendMessageA(MainWindow, UM_SCROLL_WINDOW, Low16(icons), 0);
     EXPECT_FALSE(KillTimer(MainWindow, ScrollTimer)) << "running"; // stopped, if it was
-    // A timer that cannot be stopped or started ends the host.
+    // A timer that cannot be stopped ends the host.
     SendMessageA(MainWindow, WM_TIMER, StartMenuTimer, 0); // not running: cannot be stopped
     EXPECT_TRUE(!Shared.hookProc && QuitPosted() && !Notify(NIM_MODIFY, MainWindow, 42))
         << "the shutdown did not run";
     DestroyHost();
     StartHost();
-    EXPECT_TRUE(!StartTimerOrShutdown(HWND(1), StartMenuTimer, 100) && QuitPosted()) << "no window";
-}
-
-TEST_F(HostCore, TheStartMenuChainMovesTheButtonUnderTheCursorPressesItAndPutsItBack) {
-    StartHost();
+    // The Start-menu chain moves the button under the cursor, presses it and puts it back.
     SendMessageA(MainWindow, UM_START_MENU, Low16(TaskbarWindow), 0);
     SendMessageA(MainWindow, UM_START_MENU, Low16(StartButtonWindow), 0);
     EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
@@ -129,16 +119,15 @@ TEST_F(HostCore, TheStartMenuChainMovesTheButtonUnderTheCursorPressesItAndPutsIt
     MoveMouseTo({300, 400});
     DWORD start = GetTickCount(), movedAt = 0;
     SendMessageA(MainWindow, WM_COMMAND, 101, 0); // the window-features menu's "Start Menu"
-    WaitUntil([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         GetWindowRect(StartButtonWindow, &now);
         if (!movedAt && !EqualRect(&now, &home)) movedAt = GetTickCount() - start, moved = now;
         return movedAt && EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow);
-    });
-    EXPECT_TRUE(movedAt >= 300 && moved.left == 300 && moved.top == 380)
-        << "after 350 ms, 20 "
-           "pixels above the cursor";
-    EXPECT_TRUE(EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow)) << "put back";
+    })) << "moved and put back";
+    EXPECT_TRUE(movedAt >= 300 && moved.left == 300 && moved.top == 380) << "350 ms, 20 px above";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
+    // A timer that cannot be started ends the host.
+    EXPECT_TRUE(!StartTimerOrShutdown(HWND(1), StartMenuTimer, 100) && QuitPosted()) << "no window";
 }
 
 TEST_F(HostCore, TheWindowScrollsWhileTheButtonIsHeldUpOrDownByTheHalfItWasPressedIn) {
@@ -186,8 +175,7 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
     SHDeleteKeyA(HKEY_CURRENT_USER, SettingsPath.c_str()); // only the Folders key means a run
     SetString(SettingsPath, "CaptionFeature", "3");
     SetDword(SettingsPath, "Chord", static_cast<DWORD>(-1)); // a number is taken as it is
-    WORD shortValue = 2;
-    SetRaw(SettingsPath, "BodyFeature", REG_DWORD, &shortValue, sizeof shortValue);
+    SetRaw(SettingsPath, "BodyFeature", REG_DWORD, "\2\0", 2);
     SetRaw(SettingsPath, "ShowState", REG_BINARY, "\0\0\0\0", 4);
     SetString(SettingsPath, "RunCommand", std::string(600, 'x'));
     SetRaw(SettingsPath, "RunBodyCommand", REG_SZ, "calc.exe", 8); // without its zero
@@ -199,11 +187,9 @@ TEST_F(HostCore, FirstRunWritesTheDefaultsAndHostileValuesNeitherOverrunNorStick
     EXPECT_STREQ(Settings.RunBodyCommand, "calc.exe");
 }
 
-TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
+TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUpItsTitleBar) {
     StartHost();
     HWND inside = Make("STATIC", WS_CHILD | WS_CAPTION | WS_VISIBLE, TaskbarWindow);
-    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(inside), 0);
-    EXPECT_TRUE(IsWindowVisible(inside)) << "a window inside the taskbar";
     std::string title = "Title:" + std::string(80, 'T');
     std::vector<HWND> sent = {Make("plain"), Make("with icon")};
     SetWindowTextA(sent[0], title.c_str());
@@ -211,6 +197,7 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(sent[0]), 0);
     EXPECT_TRUE(IsWindowVisible(sent[0]) && !TrayedWindows[0].icon.uID) << "hidden without an icon";
     Notify(NIM_DELETE, MainWindow, 555);
+    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(inside), 0); // refused: it takes no slot
     HICON own = LoadIconA(nullptr, IDI_QUESTION);
     SendMessageA(sent[1], WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(own));
     while (sent.size() < 16)
@@ -221,10 +208,8 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
     EXPECT_TRUE(!IsWindowVisible(sent[0]) && first.cbSize == NOTIFYICONDATAA_V1_SIZE &&
                 first.uFlags == 7 && first.uCallbackMessage == UM_TRAYED_WINDOW_ICON);
     EXPECT_EQ(std::string(first.szTip), title.substr(0, 63));
-    EXPECT_TRUE(first.hIcon && first.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION))
-        << "no icon of its own: its program's";
     EXPECT_TRUE(TrayedWindows[1].icon.uID == 556 && TrayedWindows[1].icon.hIcon == own);
-    EXPECT_TRUE(IsWindowVisible(sent[15])) << "the sixteenth";
+    EXPECT_TRUE(IsWindowVisible(sent[15]) && IsWindowVisible(inside)) << "16th, inside the taskbar";
     SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, 561, WM_RBUTTONDOWN);
     SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, 561, WM_MOUSEMOVE);
     EXPECT_FALSE(IsWindowVisible(sent[6])) << "only a left press restores";
@@ -232,16 +217,7 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlots) {
     EXPECT_TRUE(IsWindowVisible(sent[6]));
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(sent[15]), 0);
     EXPECT_TRUE(SameWindow(TrayedWindows[6].window.handle, sent[15])) << "the freed slot";
-    // A window that is gone leaves its handle to the next new one, a stranger that must not be
-    // shown at the end: here the records of two slots no longer match what their handles name.
-    TrayedWindows[2].window.processId += 4;
-    strcpy(TrayedWindows[3].window.className, "another program's class");
-    DestroyHost();
-    EXPECT_TRUE(IsWindowVisible(sent[4]) && !IsWindowVisible(sent[2]) && !IsWindowVisible(sent[3]));
-}
-
-TEST_F(HostCore, RollUpKeepsTheTitleBarAndUnrollsOnTheNextRequestAndAtTheEnd) {
-    StartHost();
+    // Roll-up keeps the title bar and unrolls on the next request and at the end.
     HWND sizable = Make("sizable"), fixed = Make("fixed", WS_CAPTION | WS_VISIBLE);
     auto roll = [](HWND w) { SendMessageA(MainWindow, UM_ROLL_WINDOW, Low16(w), 0); };
     FreeRolledWindows(); // a list with no room, as when memory ran out
@@ -259,18 +235,21 @@ TEST_F(HostCore, RollUpKeepsTheTitleBarAndUnrollsOnTheNextRequestAndAtTheEnd) {
     roll(fixed);
     roll(sizable);
     EXPECT_EQ(RegionBottom(fixed), RolledBottom(false));
-    RolledWindows.records[RolledWindows.count - 2].window.processId += 4; // now a stranger's
+    // A window that is gone leaves its handle to the next new one, a stranger that must not be
+    // shown or unrolled at the end: here records no longer match what their handles name.
+    TrayedWindows[2].window.processId += 4;
+    strcpy(TrayedWindows[3].window.className, "another program's class");
+    RolledWindows.records[RolledWindows.count - 2].window.processId += 4;
     DestroyHost();
+    EXPECT_TRUE(IsWindowVisible(sent[4]) && !IsWindowVisible(sent[2]) && !IsWindowVisible(sent[3]));
     EXPECT_EQ(RegionBottom(sizable), UnrolledBottom) << "left rolled up at the end";
-    EXPECT_EQ(RegionBottom(fixed), RolledBottom(false))
-        << "a stranger with a rolled window's handle";
+    EXPECT_EQ(RegionBottom(fixed), RolledBottom(false)) << "a stranger unrolled";
 }
 
-TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
+TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgainAndTheJournalGivesBackOnlyItsOwn) {
     StartHost();
     HWND changed = Make("changed"), gone = Make("gone");
-    HICON question = LoadIconA(nullptr, IDI_QUESTION), logo = LoadIconA(nullptr, IDI_WINLOGO);
-    SendMessageA(changed, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(question));
+    HICON logo = LoadIconA(nullptr, IDI_WINLOGO);
     for (HWND window : {changed, gone})
         SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     SendMessageA(changed, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(logo));
@@ -284,33 +263,52 @@ TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgain) {
     EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 555) && TrayedWindows[0].icon.hIcon == logo);
     EXPECT_FALSE(Notify(NIM_MODIFY, MainWindow, 556) || TrayedWindows[1].icon.uID)
         << "an icon for a window that is gone";
-    EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) &&
-                TrayIconData.hIcon == LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(256)));
+    EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) && TrayIconData.hIcon == HostIcon(256));
     // Windows of other programs without icons of their own get their programs' icons.
     Target byClass, bySetIcon;
     ASSERT_TRUE(byClass.Start("classicon", "class"));
     ASSERT_TRUE(bySetIcon.Start("seticon", "set"));
-    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(byClass.window), 0); // slot 1 again
-    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(bySetIcon.window), 0);
+    for (HWND window : {byClass.window, bySetIcon.window}) // slots 1 (again) and 2
+        SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
     // Under Wine neither is to be had from another program: both come from the program's file.
-    for (int slot : {1, 2})
-        EXPECT_TRUE(TrayedWindows[slot].icon.hIcon &&
-                    TrayedWindows[slot].icon.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION));
+    for (const TrayedWindow& slot : {TrayedWindows[1], TrayedWindows[2]})
+        EXPECT_TRUE(slot.icon.hIcon && slot.icon.hIcon != LoadIconA(nullptr, IDI_EXCLAMATION));
     // A host that is killed leaves its journal behind, and the next one gives the windows back.
     SetWindowLongPtrA(MainWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DefWindowProcA));
     DestroyHost(); // no shutdown runs
+    // But Windows 9x keeps the journal over a reboot: its handles may name new windows by now,
+    // its process ids new processes, and its host's handle a window with icons of its own.
+    HWND stranger = Make("stranger", WS_OVERLAPPEDWINDOW), renamed = Make("renamed", 0),
+         rolled = Make("rolled"), oldHost = Make("oldhost", 0);
+    SetWindowRgn(rolled, CreateRectRgn(0, 0, 300, 20), TRUE);
+    ASSERT_TRUE(Notify(NIM_ADD, oldHost, 555)); // the id of the journal's first icon
+    auto handle = [](HWND w) { return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(w)); };
+    DWORD self = GetCurrentProcessId(), before = self + 4;
+    const std::pair<const char*, JournalRecord> journal[] = {
+        {"Hidden 560", {JournalHidden, handle(stranger), before, 560, "stranger"}},
+        {"Hidden 561", {JournalHidden, handle(renamed), self, 561, "Notepad"}},
+        {"Rolled 1", {JournalRolled, handle(rolled), before, 0, "rolled"}}};
+    for (const auto& [name, record] : journal)
+        SetRaw(JournalKey, name, REG_BINARY, &record, sizeof record);
+    SetRaw(JournalKey, "Rolled 2", REG_BINARY, "short", 5);
+    SetDword(JournalKey, "Host", handle(oldHost));
     StartHost();
     EXPECT_TRUE(IsWindowVisible(byClass.window) && IsWindowVisible(bySetIcon.window));
+    EXPECT_FALSE(IsWindowVisible(stranger) || IsWindowVisible(renamed)) << "a stranger shown";
+    EXPECT_EQ(RegionBottom(rolled), 20) << "a stranger unrolled";
+    EXPECT_TRUE(Notify(NIM_DELETE, oldHost, 555)) << "another program's icon removed";
+    EXPECT_EQ(Stored(JournalKey, "Hidden 560"), "<none>") << "the stale journal kept";
 }
 
 TEST_F(HostCore, MenusFollowTheStateAndTheirItemsAreDrawnAtTheirPlaces) {
     StartHost();
+    SendMessageA(MainWindow, WM_COMMAND, 302, 0), SendMessageA(MainWindow, WM_COMMAND, 407, 0);
     EXPECT_EQ(Describe(BuildTrayMenu()),
               "&About=201|He&lp=202|-|&Visit Home Page=207|-|S&ettings...=203*|-|&Feature{Window "
-              "&caption{Pop&up Start Menu=300|To &Double Click=301|&Roll Up Window=302|Tra&y "
-              "Window=303(o)|R&un Application=304|Window &Features=305|}|&Inside window{Pop&up "
+              "&caption{Pop&up Start Menu=300|To &Double Click=301|&Roll Up Window=302(o)|Tra&y "
+              "Window=303|R&un Application=304|Window &Features=305|}|&Inside window{Pop&up "
               "Start Menu=400|To &Double Click=401|&Roll Up Window=402|Tra&y Window=403|R&un "
-              "Application=404|Scro&ll Window=405(o)|Window &Features=406|Cop&y/Paste=407|}|}|-|"
+              "Application=404|Scro&ll Window=405|Window &Features=406|Cop&y/Paste=407(o)|}|}|-|"
               "A&ctivate=204(o)|Suspe&nd=205|-|E&xit=206|");
     HHOOK installed = nullptr;
     for (int step = 0; step < 5; ++step) { // active; suspended twice; activated twice
@@ -320,23 +318,18 @@ TEST_F(HostCore, MenusFollowTheStateAndTheirItemsAreDrawnAtTheirPlaces) {
         EXPECT_TRUE(step != 4 || Shared.hookHandle == installed) << "installed twice";
         installed = Shared.hookHandle;
         EXPECT_TRUE(Notify(NIM_MODIFY, MainWindow, 42) &&
-                    TrayIconData.hIcon ==
-                        LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(on ? 247 : 256)));
+                    TrayIconData.hIcon == HostIcon(on ? 247 : 256));
         EXPECT_STREQ(TrayIconData.szTip, on ? "Quillet 99 (Active)" : "Quillet 99 (Suspended)");
         EXPECT_NE(Describe(BuildTrayMenu()).find(on ? "A&ctivate=204(o)" : "Suspe&nd=205(o)"),
                   std::string::npos);
     }
-    SendMessageA(MainWindow, WM_COMMAND, 302, 0), SendMessageA(MainWindow, WM_COMMAND, 407, 0);
-    std::string marked = Describe(BuildTrayMenu());
-    EXPECT_TRUE(marked.find("Window=302(o)") != marked.npos &&
-                marked.find("Paste=407(o)") != marked.npos);
     SetDword(SettingsPath, "CaptionFeature", 4);
     SendMessageA(MainWindow, UM_RELOAD_SETTINGS, 0, 0); // as any program may send it
     EXPECT_EQ(Shared.currentCaptionFeature, 4);
 
     // A change of focus alone draws nothing.
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, CreateBitmap(130, 25, 1, 32, nullptr));
+    HGDIOBJ old = SelectObject(dc, CreateBitmap(146, 25, 1, 32, nullptr));
     PatBlt(dc, 0, 0, 130, 25, WHITENESS);
     DRAWITEMSTRUCT item = {ODT_MENU, 0, 104, ODA_FOCUS, 0, nullptr, dc, {0, 0, 130, 25}, 101};
     SendMessageA(MainWindow, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
@@ -385,32 +378,6 @@ TEST_F(HostCore, RunFileStartsProgramsAndDocumentsButNeverADecoyAndShowsNothing)
         EXPECT_GE(opener.Runs(ran), 1) << ran;
     EXPECT_EQ(opener.Runs("C:\\Program.exe"), 0) << "the decoy ran";
     EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr) << "a message box was shown";
-}
-
-TEST_F(HostCore, AJournalFromAnEarlierBootLeavesTheWindowsNowUnderItsHandlesAlone) {
-    // Windows 9x keeps the journal over a reboot: its handles name new windows by now, its
-    // process ids new processes, and its host's handle a window with icons of its own.
-    HWND stranger = Make("stranger", WS_OVERLAPPEDWINDOW), renamed = Make("renamed", 0),
-         rolled = Make("rolled"), same = Make("same", 0), oldHost = Make("oldhost", 0);
-    SetWindowRgn(rolled, CreateRectRgn(0, 0, 300, 20), TRUE);
-    ASSERT_TRUE(Notify(NIM_ADD, oldHost, 555));
-    auto handle = [](HWND w) { return static_cast<DWORD>(reinterpret_cast<UINT_PTR>(w)); };
-    DWORD self = GetCurrentProcessId(), before = self + 4;
-    const std::pair<const char*, JournalRecord> journal[] = {
-        {"Hidden 555", {JournalHidden, handle(stranger), before, 555, "stranger"}},
-        {"Hidden 556", {JournalHidden, handle(renamed), self, 556, "Notepad"}},
-        {"Rolled 1", {JournalRolled, handle(rolled), before, 0, "rolled"}},
-        {"Hidden 557", {JournalHidden, handle(same), self, 557, "same"}}};
-    for (const auto& [name, record] : journal)
-        SetRaw(JournalKey, name, REG_BINARY, &record, sizeof record);
-    SetRaw(JournalKey, "Rolled 2", REG_BINARY, "short", 5);
-    SetDword(JournalKey, "Host", handle(oldHost));
-    StartHost();
-    EXPECT_FALSE(IsWindowVisible(stranger) || IsWindowVisible(renamed)) << "a stranger shown";
-    EXPECT_EQ(RegionBottom(rolled), 20) << "a stranger unrolled";
-    EXPECT_TRUE(IsWindowVisible(same)) << "the one window that is still the same";
-    EXPECT_TRUE(Notify(NIM_DELETE, oldHost, 555)) << "another program's icon removed";
-    EXPECT_EQ(Stored(JournalKey, "Hidden 555"), "<none>") << "the stale journal kept";
 }
 
 } // namespace
