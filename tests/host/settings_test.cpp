@@ -173,8 +173,7 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
         PumpFor(200);
         EXPECT_TRUE(WaitUntil([&] {
             return Frame(dialog) == step.frame && Visible(dialog) == Expected(step.page, NoPanel);
-        })) << Frame(dialog)
-            << " for " << step.frame;
+        })) << step.frame;
     }
 
     // Each feature's panel on pages 1 and 2, and "&Browse" there: cancelled, then a file.
@@ -221,10 +220,9 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     // and the class name in the caption.
     page(3);
     EXPECT_EQ(Send(1208, LVM_GETITEMCOUNT), 2);
-    HWND remove = GetDlgItem(dialog, 1212);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(remove); }));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowEnabled(GetDlgItem(dialog, 1212)); }));
     ClickAt(At(dialog, 1208, 40, 28), Left);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(remove) != FALSE; }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(dialog, 1212)) != FALSE; }));
     for (int answer : {IDCANCEL, IDOK}) {
         EXPECT_TRUE(Answered(At(dialog, 1212), answer));
         EXPECT_EQ(Send(1208, LVM_GETITEMCOUNT), answer);
