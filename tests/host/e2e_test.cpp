@@ -5,11 +5,9 @@
 #include "harness.h"
 #include "resources/version.h"
 
-namespace {
-
 // An icon of the notification area, counted from the right end of the taskbar, where the shell
 // puts the first one: the host's own.
-POINT TrayIcon(int place) {
+static POINT TrayIcon(int place) {
     RECT bar;
     GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
     LONG cell = GetSystemMetrics(SM_CXSMICON) + 4;
@@ -18,12 +16,10 @@ POINT TrayIcon(int place) {
 
 // The menu that a click of this button here opens, or Ctrl+Alt+M without a place, at the
 // cursor or as near as the screen allows; these keys typed into it. The milliseconds it took.
-DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button button = Middle) {
+static DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button button = Middle) {
     if (at.x) MoveMouseTo(at), PumpFor(300); // under Wine a press at once after a move is lost
-    DWORD pressed = GetTickCount();
-    if (at.x) {
-        pressed = ClickAt(at, button);
-    } else {
+    DWORD pressed = at.x ? ClickAt(at, button) : GetTickCount();
+    if (!at.x) {
         HeldKey control(VK_CONTROL), alt(VK_MENU);
         Type({'M'});
     }
@@ -38,7 +34,7 @@ DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button button = M
     EXPECT_TRUE(WaitUntil([] { return !OpenMenu(); }));
     return opened;
 }
-DWORD TrayMenu(std::initializer_list<WORD> keys) {
+static DWORD TrayMenu(std::initializer_list<WORD> keys) {
     return UseMenu(keys, TrayIcon(0), Right);
 }
 
@@ -48,16 +44,14 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
     RegSetValueA(HKEY_CLASSES_ROOT, "http\\shell\\open\\command", REG_SZ,
                  (browser.program + " %1").c_str(), 0);
     Target target;
-    ASSERT_TRUE(target.Start("e2e"));
     Host host;
-    ASSERT_TRUE(host.Start());
     Child second;
+    ASSERT_TRUE(target.Start("e2e") && host.Start());
     ASSERT_TRUE(second.Start("\"" + BinPath("Quillet99.exe") + "\""));
     EXPECT_EQ(second.Wait(5000), 0u) << "a second copy must end at once";
 
     // The tray menu, driven as a user drives it.
-    ClickAt(TrayIcon(0), Left);
-    PumpFor(300);
+    ClickAt(TrayIcon(0), Left), PumpFor(300);
     EXPECT_EQ(OpenMenu(), nullptr) << "a left click on the icon";
     EXPECT_GE(TrayMenu({'N'}), 90u) << "the menu opens 100 ms after the press";
     ASSERT_TRUE(WaitUntil([&] { return !host.hook.shared->hookProc; })) << "suspended";
@@ -130,5 +124,3 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(foreground); }) &&
                 !Notify(NIM_MODIFY, host.window, 42));
 }
-
-} // namespace

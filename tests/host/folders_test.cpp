@@ -14,26 +14,23 @@
 #include "features/fast_folders.h"
 #include "settings_ui/favorite_folders.h"
 
-namespace {
-
 const std::string Folders = ProductPath + "\\Folders";
 
-std::string Menu() { // as built from a fresh load: each item's text and id
+static std::string Menu() { // as built from a fresh load: each item's text and id
     LoadFolderList();
     HMENU menu = BuildFoldersMenu();
     std::string text;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char label[300] = {};
-        GetMenuStringA(menu, i, label, sizeof label, MF_BYPOSITION);
-        text += std::string(label) + "=" + std::to_string(GetMenuItemID(menu, i)) + "|";
-    }
+    char label[300];
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+        text += std::string(label, GetMenuStringA(menu, i, label, sizeof label, MF_BYPOSITION)) +
+                "=" + std::to_string(GetMenuItemID(menu, i)) + "|";
     return DestroyMenu(menu), text;
 }
 
 // What the rich edit boxes of a dialog received: "[text]" set ("first[text]" in the first),
 // characters, <down13> <up13>.
-std::string Received;
-LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+static std::string Received;
+static LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETTEXT && GetWindow(window, GW_HWNDNEXT)) Received += "first";
     if (message == WM_SETTEXT) Received += "[" + std::string(reinterpret_cast<char*>(lParam)) + "]";
     if (message == WM_CHAR) Received += wParam < 256 ? std::string(1, char(wParam)) : "<bad>";
@@ -43,18 +40,18 @@ LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 // On a thread of its own: the dialog, or the first folder typed.
-DWORD WINAPI OnThread(void* dialog) {
+static DWORD WINAPI OnThread(void* dialog) {
     return dialog ? OpenFavoriteFolders(nullptr) : ApplyFolder(0), 0;
 }
 
 TEST(Folders, TheStoreListsValueNamesAsEnumeratedAndTheMenuTypesOneIntoADialog) {
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     EXPECT_EQ(Menu(), "[no items]=10104|=10102|Cancel=10103|");
-    const std::string fits = "C:\\" + std::string(252, 'l'), cut = "C:\\" + std::string(252, 'k');
+    const std::string fits = "C:\\" + std::string(252, 'l'), cut = "C:\\" + std::string(253, 'k');
     for (const char* path : {"C:\\c", "C:\\b", "C:\\a", "C:\\c"})
         EXPECT_TRUE(AddFolder(path));
-    EXPECT_FALSE(AddFolder((cut + "k").c_str())) << "256 characters could never be listed";
-    SetString(Folders, (cut + "k").c_str(), ""); // by hand, as the next two
+    EXPECT_FALSE(AddFolder(cut.c_str())) << "256 characters could never be listed";
+    SetString(Folders, cut.c_str(), ""); // by hand, as the next two
     SetString(Folders, fits.c_str(), "C:\\data");
     SetRaw(Folders, "C:\\d", REG_BINARY, std::string(70000, 'd').c_str(), 70000);
     RemoveFolder("C:\\b");
@@ -62,28 +59,23 @@ TEST(Folders, TheStoreListsValueNamesAsEnumeratedAndTheMenuTypesOneIntoADialog) 
         << "Wine enumerates sorted by name";
     for (int i = 10; i < 70; ++i)
         SetString(Folders, ("C:\\e" + std::to_string(i)).c_str(), "");
-    std::string full = Menu(); // fifty, all listed
-    EXPECT_EQ(full.substr(full.rfind("C:")), "C:\\e56=10049|=10102|Cancel=10103|");
+    EXPECT_NE(Menu().find("C:\\e56=10049|=10102|Cancel=10103|"), std::string::npos) << "fifty";
     EXPECT_TRUE(AddFolder("C:\\a") && !AddFolder("C:\\new") &&
                 Stored(Folders, "C:\\new") == "<none>");
 
     // An "Edit" box and the second of two rich edit boxes get the first folder; the folders
     // past the sixteenth do nothing.
-    HWND dialog = MakeWindow("QuilletFileDialog");
-    HWND edit = CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 99, 20, dialog, 0, 0, 0);
-    MakeWindow("RichEdit20W", WS_CHILD, dialog, RichBox);
-    MakeWindow("RichEdit20W", WS_CHILD, dialog, RichBox);
-    SetString(Folders, "C:\\!Caf\xe9", "");
-    FastFoldersTarget = dialog;
-    LoadFolderList();
+    FastFoldersTarget = MakeWindow("QuilletFileDialog");
+    HWND edit = CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 99, 20, FastFoldersTarget, 0, 0, 0);
+    for (int box = 0; box < 2; ++box)
+        MakeWindow("RichEdit20W", WS_CHILD, FastFoldersTarget, RichBox);
+    SetString(Folders, "C:\\!Caf\xe9", ""), LoadFolderList();
     HandleCommand(nullptr, 10016), HandleCommand(nullptr, 10000), PumpFor(100);
     char text[16];
     EXPECT_TRUE(GetWindowTextA(edit, text, sizeof text) && !strcmp(text, "C:\\!Caf\xe9"));
     EXPECT_EQ(Received, "[]C:\\!Caf\xe9<down13><up13>");
-    // A program that hangs does not hang the host.
-    Target hung;
-    ASSERT_TRUE(hung.Start("hung"));
-    PostMessageA(hung.window, WM_APP + 1, 0, 0);
+    Target hung; // a program that hangs does not hang the host
+    ASSERT_TRUE(hung.Start("hung") && PostMessageA(hung.window, WM_APP + 1, 0, 0));
     FastFoldersTarget = hung.window;
     HANDLE typing = CreateThread(nullptr, 0, OnThread, nullptr, 0, nullptr);
     EXPECT_EQ(WaitForSingleObject(typing, 8000), WAIT_OBJECT_0) << "hung with the program";
@@ -93,38 +85,34 @@ TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     AddFolder("C:\\windows"), LoadFolderList();
     AppInstance = GetModuleHandleA(nullptr);
-    HWND box = nullptr, list = nullptr, remove = nullptr, ask = nullptr, browser = nullptr;
-    auto open = [&] {
-        HANDLE thread = CreateThread(nullptr, 0, OnThread, &box, 0, nullptr);
+    HWND box = nullptr, list = nullptr, remove = nullptr, ask = nullptr;
+    auto open = [&] { // on a thread of its own, until it ends
+        CreateThread(nullptr, 0, OnThread, &box, 0, nullptr);
         EXPECT_TRUE(WaitUntil([&] { // shown, its rows filled
             box = FindWindowA("#32770", "Favorite folders");
             return IsWindowVisible(box) && GetForegroundWindow() == box;
         }));
         list = GetDlgItem(box, 1235), remove = GetDlgItem(box, 1138);
-        return thread;
     };
-    auto row = [&](int at) {
+    auto top = [&] { // the first row
         char text[MAX_PATH] = {};
-        LVITEMA item = {};
-        item.pszText = text, item.cchTextMax = MAX_PATH;
-        return SendMessageA(list, LVM_GETITEMTEXTA, at, LPARAM(&item)), std::string(text);
+        ListView_GetItemText(list, 0, 0, text, MAX_PATH);
+        return std::string(text);
     };
     auto click = [](HWND control, LONG y = 8) { ClickAt(Target::At(control, 10, y), Left); };
-    HANDLE dialog = open();
-    LRESULT images = SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
-    EXPECT_TRUE(row(0) == "C:\\windows" && ImageList_GetImageCount(HIMAGELIST(images)) == 1);
+    open();
+    HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
+    EXPECT_TRUE(top() == "C:\\windows" && ImageList_GetImageCount(images) == 1);
     click(GetDlgItem(box, 1236));
     ASSERT_TRUE(WaitUntil([&] { // once its tree is filled
-        HWND tree = FindWindowExA(browser = GetLastActivePopup(box), 0, "SysTreeView32", 0);
-        return SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0) != 0;
+        return TreeView_GetRoot(FindWindowExA(GetLastActivePopup(box), 0, "SysTreeView32", 0));
     }));
     Type({VK_HOME, VK_RETURN}); // the desktop
     char desktop[MAX_PATH];
     SHGetSpecialFolderPathA(nullptr, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
-    EXPECT_TRUE(WaitUntil([&] { return row(0) == desktop; })) << "at the top at once";
-    EXPECT_EQ(Stored(Folders, desktop), desktop);
+    EXPECT_TRUE(WaitUntil([&] { return top() == desktop && Stored(Folders, desktop) == desktop; }))
+        << "at the top at once";
     // "Remove" follows the selection; it asks first and removes on OK only.
-    EXPECT_FALSE(IsWindowEnabled(remove));
     click(list, 26); // the first row
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(remove) != FALSE; }, 300));
     for (WORD answer : {VK_ESCAPE, VK_RETURN}) {
@@ -135,16 +123,14 @@ TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
         std::string left = answer == VK_ESCAPE ? desktop : "<none>";
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(ask) && Stored(Folders, desktop) == left; }));
     }
-    EXPECT_TRUE(row(0) == "C:\\windows" && WaitUntil([&] { return !IsWindowEnabled(remove); }));
+    EXPECT_TRUE(top() == "C:\\windows" && WaitUntil([&] { return !IsWindowEnabled(remove); }));
     // Closed by its button, Escape or the close box, the list is the store's again.
     for (int way = 0; way < 3; ++way) {
-        if (way) dialog = open();
+        if (way) open();
         SetString(Folders, ("C:\\way" + std::to_string(way)).c_str(), "");
         if (way == 0) click(GetDlgItem(box, 2));
         if (way == 1) Type({VK_ESCAPE});
         if (way == 2) ClickAt(CaptionButton(box, HTCLOSE), Left);
-        EXPECT_TRUE(WaitForSingleObject(dialog, 5000) == WAIT_OBJECT_0 && FolderCount == 2 + way);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }) && FolderCount == 2 + way);
     }
 }
-
-} // namespace

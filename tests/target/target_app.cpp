@@ -15,14 +15,13 @@
 #include <cstring>
 
 static LONG Counts[WM_USER];
-static WNDPROC EditProc;
+static WNDPROC EditProc, FileDialogProc;
 static HWND Edit;
 
 // Wine's file dialog has no "?" button (it draws none for WS_EX_CONTEXTHELP), and its file-name
 // box is an "Edit" inside a combo box. As on Windows 95, the caption left of the close box
 // answers as the "?" button and the box becomes the dialog's own child; the folder it shows
 // becomes the title of its owner.
-static WNDPROC FileDialogProc;
 static LRESULT CALLBACK FileDialogFrame(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT hit = CallWindowProcA(FileDialogProc, box, message, wParam, lParam);
     RECT r;
@@ -82,9 +81,8 @@ int main(int argc, char** argv) {
     wc.hIcon = strcmp(argv[2], "class") ? nullptr : icon, wc.hCursor = LoadCursorA(0, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     RegisterClassA(&wc);
-    char title[128];
-    wsprintfA(title, "Quillet Target %.64s", argv[1]);
-    HWND window = CreateWindowA("QuilletTarget", title, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
+    wsprintfA(text, "Quillet Target %.64s", argv[1]);
+    HWND window = CreateWindowA("QuilletTarget", text, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
                                 nullptr, nullptr, instance, nullptr);
     if (!strcmp(argv[2], "set")) SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
     Edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
@@ -94,10 +92,6 @@ int main(int argc, char** argv) {
         SetWindowLongPtrA(Edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditWndProc)));
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0; DispatchMessageA(&msg))
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return 0;
 }
