@@ -8,26 +8,11 @@
 #include "features/foreign_window.h"
 #include "hook/quillet99hook.h"
 #include "resources/resource_ids.h"
+#include "settings_ui/feature_names.h"
 
 HWND CustomizeWindowDialog;
 
 namespace {
-
-// In code order: a list position is the feature code.
-const char* const CaptionFeatureNames[] = {"Popup \"Start menu\" under the mouse cursor",
-                                           "Simulate middle button click as a double click",
-                                           "RollUp active window to its title bar",
-                                           "Minimize active window to the \"systray\" area",
-                                           "Run application or associated file from disk",
-                                           "Display \"Windows features\" menu"};
-const char* const BodyFeatureNames[] = {"Popup \"Start menu\" under the mouse cursor",
-                                        "Simulate middle button click as a double click",
-                                        "RollUp active window to its title bar",
-                                        "Minimize active window to the \"systray\" area",
-                                        "Run application or associated file from disk",
-                                        "Scroll window",
-                                        "Display \"Windows features\" menu",
-                                        "Copy to clipboard/Paste from clipboard"};
 
 // Fixed each time the dialog is shown, whatever the user activates while it is open.
 KnownWindow Target;
@@ -38,10 +23,7 @@ void SelectFeature(HWND dialog, int list, LONG code) {
 
 void OnInitCustomize(HWND dialog) {
     CustomizeWindowDialog = dialog;
-    for (const char* name : CaptionFeatureNames)
-        SendDlgItemMessageA(dialog, IDC_CUSTOM_CAPTION_FEATURE, CB_ADDSTRING, 0, LPARAM(name));
-    for (const char* name : BodyFeatureNames)
-        SendDlgItemMessageA(dialog, IDC_CUSTOM_BODY_FEATURE, CB_ADDSTRING, 0, LPARAM(name));
+    AddFeatureNames(dialog, IDC_CUSTOM_CAPTION_FEATURE, IDC_CUSTOM_BODY_FEATURE);
 }
 
 // Still the user's window in the foreground: the dialog is not active yet.

@@ -11,6 +11,7 @@
 #include "features/tray_icon.h"
 #include "resources/resource_ids.h"
 #include "settings_ui/common_controls.h"
+#include "settings_ui/feature_names.h"
 #include "settings_ui/favorite_folders.h"
 #include "settings_ui/settings_pages.h"
 
@@ -22,22 +23,6 @@ HCURSOR ArrowCursor;
 namespace {
 
 constexpr UINT_PTR DeleteButtonTimer = 1010101;
-
-// Index = feature code.
-constexpr const char* CaptionFeatureNames[] = {"Popup \"Start menu\" under the mouse cursor",
-                                               "Simulate middle button click as a double click",
-                                               "RollUp active window to its title bar",
-                                               "Minimize active window to the \"systray\" area",
-                                               "Run application or associated file from disk",
-                                               "Display \"Windows features\" menu"};
-constexpr const char* BodyFeatureNames[] = {"Popup \"Start menu\" under the mouse cursor",
-                                            "Simulate middle button click as a double click",
-                                            "RollUp active window to its title bar",
-                                            "Minimize active window to the \"systray\" area",
-                                            "Run application or associated file from disk",
-                                            "Scroll window",
-                                            "Display \"Windows features\" menu",
-                                            "Copy to clipboard/Paste from clipboard"};
 
 // The check boxes and the flag each one shows.
 struct CheckBox {
@@ -230,10 +215,7 @@ void OpenSettings(HWND mainWindow) {
 }
 
 void FillFeatureLists(HWND dialog) {
-    for (const char* name : CaptionFeatureNames)
-        SendDlgItemMessageA(dialog, IDC_CAPTION_LIST, CB_ADDSTRING, 0, LPARAM(name));
-    for (const char* name : BodyFeatureNames)
-        SendDlgItemMessageA(dialog, IDC_BODY_LIST, CB_ADDSTRING, 0, LPARAM(name));
+    AddFeatureNames(dialog, IDC_CAPTION_LIST, IDC_BODY_LIST);
 }
 
 void LoadSettingsIntoDialog(HWND dialog) {
