@@ -4,6 +4,7 @@
 #include "config/settings.h"
 #include "core/owned.h"
 #include "features/foreign_window.h"
+#include "features/popup_menu.h"
 #include "resources/resource_ids.h"
 
 HWND FastFoldersTarget;
@@ -28,13 +29,7 @@ void ShowFoldersMenu(HWND mainWindow, WPARAM, LPARAM) {
         return;
     LoadFolderList();
     Owned<HMENU, DestroyMenu> menu(BuildFoldersMenu());
-    POINT cursor;
-    GetCursorPos(&cursor);
-    // A menu takes keys and closes on a click elsewhere only while its owner is the foreground
-    // window.
-    SetForegroundWindow(mainWindow);
-    TrackPopupMenuEx(menu, 0, cursor.x, cursor.y, mainWindow, nullptr);
-    PostMessageA(mainWindow, WM_NULL, 0, 0);
+    TrackMenuAtCursor(menu, mainWindow);
     // The chosen command is still queued: the dialog is active again when it is typed in.
     if (IsWindow(FastFoldersTarget)) SetForegroundWindow(FastFoldersTarget);
 }

@@ -3,6 +3,7 @@
 #include "config/settings.h"
 #include "core/timers.h"
 #include "features/commands.h"
+#include "features/popup_menu.h"
 #include "resources/resource_ids.h"
 
 HMENU TrayMenu;
@@ -82,12 +83,7 @@ void OpenTrayMenu(HWND mainWindow) {
 
 void OnTrayMenuTimer(HWND mainWindow) {
     if (!StopOneShot(mainWindow, TrayMenuTimer)) return;
-    POINT cursor;
-    GetCursorPos(&cursor);
-    // A menu closes on a click elsewhere only while its owner is the foreground window.
-    SetForegroundWindow(mainWindow);
-    TrackPopupMenu(TrayMenu, 0, cursor.x, cursor.y, 0, mainWindow, nullptr);
-    PostMessageA(mainWindow, WM_NULL, 0, 0);
+    TrackMenuAtCursor(TrayMenu, mainWindow);
     DestroyTrayMenu();
 }
 

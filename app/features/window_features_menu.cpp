@@ -3,6 +3,7 @@
 #include "core/main_window.h"
 #include "core/owned.h"
 #include "features/foreign_window.h"
+#include "features/popup_menu.h"
 #include "features/topmost.h"
 #include "hook/host_messages.h"
 #include "resources/resource_ids.h"
@@ -54,12 +55,7 @@ HMENU BuildWindowFeaturesMenu() {
 void ShowWindowFeaturesMenu(HWND mainWindow) {
     FeaturesMenuTarget = GetForegroundWindow();
     Owned<HMENU, DestroyMenu> menu(BuildWindowFeaturesMenu());
-    POINT cursor;
-    GetCursorPos(&cursor);
-    // A menu closes on a click elsewhere only while its owner is the foreground window.
-    SetForegroundWindow(mainWindow);
-    TrackPopupMenuEx(menu, 0, cursor.x, cursor.y, mainWindow, nullptr);
-    PostMessageA(mainWindow, WM_NULL, 0, 0);
+    TrackMenuAtCursor(menu, mainWindow);
     // The chosen command is still queued; until then the user's window is active again.
     if (IsWindow(FeaturesMenuTarget)) SetForegroundWindow(FeaturesMenuTarget);
 }
