@@ -28,14 +28,13 @@ static std::string Menu() { // as built from a fresh load: each item's text and 
 }
 
 // What the rich edit boxes of a dialog received: "[text]" set ("first[text]" in the first),
-// characters, <down13> <up13>.
+// characters, <13> for Enter pressed.
 static std::string Received;
 static LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SETTEXT && GetWindow(window, GW_HWNDNEXT)) Received += "first";
     if (message == WM_SETTEXT) Received += "[" + std::string(reinterpret_cast<char*>(lParam)) + "]";
     if (message == WM_CHAR) Received += wParam < 256 ? std::string(1, char(wParam)) : "<bad>";
-    if (message == WM_KEYDOWN || message == WM_KEYUP)
-        Received += (message == WM_KEYDOWN ? "<down" : "<up") + std::to_string(wParam) + ">";
+    if (message == WM_KEYDOWN) Received += "<" + std::to_string(wParam) + ">";
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -50,8 +49,7 @@ TEST(Folders, TheStoreListsValueNamesAsEnumeratedAndTheMenuTypesOneIntoADialog) 
     const std::string fits = "C:\\" + std::string(252, 'l'), cut = "C:\\" + std::string(253, 'k');
     for (const char* path : {"C:\\c", "C:\\b", "C:\\a", "C:\\c"})
         EXPECT_TRUE(AddFolder(path));
-    EXPECT_FALSE(AddFolder(cut.c_str())) << "256 characters could never be listed";
-    SetString(Folders, cut.c_str(), ""); // by hand, as the next two
+    SetString(Folders, cut.c_str(), ""); // by hand, as the next two: too long to be listed
     SetString(Folders, fits.c_str(), "C:\\data");
     SetRaw(Folders, "C:\\d", REG_BINARY, std::string(70000, 'd').c_str(), 70000);
     RemoveFolder("C:\\b");
@@ -63,17 +61,16 @@ TEST(Folders, TheStoreListsValueNamesAsEnumeratedAndTheMenuTypesOneIntoADialog) 
     EXPECT_TRUE(AddFolder("C:\\a") && !AddFolder("C:\\new") &&
                 Stored(Folders, "C:\\new") == "<none>");
 
-    // An "Edit" box and the second of two rich edit boxes get the first folder; the folders
+    // The second of two rich edit boxes gets the first folder, even beside an "Edit" box (which
+    // the end-to-end test fills); the folders
     // past the sixteenth do nothing.
     FastFoldersTarget = MakeWindow("QuilletFileDialog");
-    HWND edit = CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 99, 20, FastFoldersTarget, 0, 0, 0);
+    CreateWindowA("EDIT", "", WS_CHILD, 0, 0, 99, 20, FastFoldersTarget, 0, 0, 0);
     for (int box = 0; box < 2; ++box)
         MakeWindow("RichEdit20W", WS_CHILD, FastFoldersTarget, RichBox);
     SetString(Folders, "C:\\!Caf\xe9", ""), LoadFolderList();
     HandleCommand(nullptr, 10016), HandleCommand(nullptr, 10000), PumpFor(100);
-    char text[16];
-    EXPECT_TRUE(GetWindowTextA(edit, text, sizeof text) && !strcmp(text, "C:\\!Caf\xe9"));
-    EXPECT_EQ(Received, "[]C:\\!Caf\xe9<down13><up13>");
+    EXPECT_EQ(Received, "[]C:\\!Caf\xe9<13>");
     Target hung; // a program that hangs does not hang the host
     ASSERT_TRUE(hung.Start("hung") && PostMessageA(hung.window, WM_APP + 1, 0, 0));
     FastFoldersTarget = hung.window;
@@ -85,24 +82,19 @@ TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     AddFolder("C:\\windows"), LoadFolderList();
     AppInstance = GetModuleHandleA(nullptr);
-    HWND box = nullptr, list = nullptr, remove = nullptr, ask = nullptr;
-    auto open = [&] { // on a thread of its own, until it ends
-        CreateThread(nullptr, 0, OnThread, &box, 0, nullptr);
-        EXPECT_TRUE(WaitUntil([&] { // shown, its rows filled
-            box = FindWindowA("#32770", "Favorite folders");
-            return IsWindowVisible(box) && GetForegroundWindow() == box;
-        }));
-        list = GetDlgItem(box, 1235), remove = GetDlgItem(box, 1138);
-    };
+    HWND box = nullptr, ask = nullptr;
+    CreateThread(nullptr, 0, OnThread, &box, 0, nullptr); // until it ends
+    ASSERT_TRUE(WaitUntil([&] {                           // shown, its rows filled
+        box = FindWindowA("#32770", "Favorite folders");
+        return IsWindowVisible(box) && GetForegroundWindow() == box;
+    }));
+    HWND list = GetDlgItem(box, 1235), remove = GetDlgItem(box, 1138);
     auto top = [&] { // the first row
         char text[MAX_PATH] = {};
         ListView_GetItemText(list, 0, 0, text, MAX_PATH);
         return std::string(text);
     };
     auto click = [](HWND control, LONG y = 8) { ClickAt(Target::At(control, 10, y), Left); };
-    open();
-    HIMAGELIST images = ListView_GetImageList(list, LVSIL_SMALL);
-    EXPECT_TRUE(top() == "C:\\windows" && ImageList_GetImageCount(images) == 1);
     click(GetDlgItem(box, 1236));
     ASSERT_TRUE(WaitUntil([&] { // once its tree is filled
         return TreeView_GetRoot(FindWindowExA(GetLastActivePopup(box), 0, "SysTreeView32", 0));
@@ -118,19 +110,12 @@ TEST(Folders, TheDialogAddsThroughTheFolderBrowserAndRemovesOnlyWhenConfirmed) {
     for (WORD answer : {VK_ESCAPE, VK_RETURN}) {
         click(remove);
         ASSERT_TRUE(WaitUntil([&] { return (ask = FindWindowA("#32770", "Quillet 99")) != 0; }));
-        EXPECT_TRUE(FindWindowExA(ask, 0, 0, "Are you sure you want to delete this item?"));
         Type({answer});
         std::string left = answer == VK_ESCAPE ? desktop : "<none>";
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(ask) && Stored(Folders, desktop) == left; }));
     }
     EXPECT_TRUE(top() == "C:\\windows" && WaitUntil([&] { return !IsWindowEnabled(remove); }));
-    // Closed by its button, Escape or the close box, the list is the store's again.
-    for (int way = 0; way < 3; ++way) {
-        if (way) open();
-        SetString(Folders, ("C:\\way" + std::to_string(way)).c_str(), "");
-        if (way == 0) click(GetDlgItem(box, 2));
-        if (way == 1) Type({VK_ESCAPE});
-        if (way == 2) ClickAt(CaptionButton(box, HTCLOSE), Left);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }) && FolderCount == 2 + way);
-    }
+    SetString(Folders, "C:\\meanwhile", ""); // closed, the list is the store's again
+    click(GetDlgItem(box, 2));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }) && FolderCount == 2);
 }

@@ -1,6 +1,6 @@
 // The program the tests click at: a window titled "Quillet Target NAME" whose left half is bare
-// client area and whose right half is a multi-line edit control. It counts the messages it and
-// the edit control receive, and answers WM_APP with the count of the message in wParam. After
+// client area and whose right half is a multi-line edit control. It counts the messages it
+// receives, and answers WM_APP with the count of the message in wParam. After
 // WM_APP + 1 it answers nothing any more. WM_APP + 2 opens a file dialog, whose current folder
 // becomes the window's title.
 //
@@ -15,8 +15,7 @@
 #include <cstring>
 
 static LONG Counts[WM_USER];
-static WNDPROC EditProc, FileDialogProc;
-static HWND Edit;
+static WNDPROC FileDialogProc;
 
 // Wine's file dialog has no "?" button (it draws none for WS_EX_CONTEXTHELP), and its file-name
 // box is an "Edit" inside a combo box. As on Windows 95, the caption left of the close box
@@ -42,11 +41,6 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
     return SetParent(FindWindowExA(name, 0, "Edit", 0), box), 0;
 }
 
-static LRESULT CALLBACK EditWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Counts[message % WM_USER] += message < WM_USER;
-    return CallWindowProcA(EditProc, window, message, wParam, lParam);
-}
-
 static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Counts[message % WM_USER] += message < WM_USER;
     if (message == WM_APP) return Counts[wParam % WM_USER];
@@ -60,7 +54,8 @@ static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, 
         GetOpenFileNameA(&open);
     }
     if (message == WM_DESTROY) PostQuitMessage(0);
-    if (message == WM_SETFOCUS) SetFocus(Edit); // Ctrl+C and Ctrl+V go to the edit control
+    // Ctrl+C and Ctrl+V go to the edit control.
+    if (message == WM_SETFOCUS) SetFocus(FindWindowExA(window, nullptr, "Edit", nullptr));
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -85,11 +80,9 @@ int main(int argc, char** argv) {
     HWND window = CreateWindowA("QuilletTarget", text, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
                                 nullptr, nullptr, instance, nullptr);
     if (!strcmp(argv[2], "set")) SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
-    Edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL, 242, 0,
-                           242, 362, window, nullptr, instance, nullptr);
-    EditProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(Edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(EditWndProc)));
+    CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL, 242, 0, 242,
+                    362, window, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
     for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0; DispatchMessageA(&msg))
