@@ -36,8 +36,9 @@ static LRESULT CALLBACK RichBox(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static DWORD WINAPI OnThread(void*) { // the dialog, on a thread of its own until it ends
-    return OpenFavoriteFolders(nullptr), 0;
+// On a thread of its own: the dialog, or the first folder typed.
+static DWORD WINAPI OnThread(void* dialog) {
+    return dialog ? OpenFavoriteFolders(nullptr) : ApplyFolder(0), 0;
 }
 
 TEST(Folders, StoreMenuTypingAndDialogListValueNamesTypeAndAddOrRemoveOnlyWhenConfirmed) {
@@ -66,13 +67,18 @@ TEST(Folders, StoreMenuTypingAndDialogListValueNamesTypeAndAddOrRemoveOnlyWhenCo
     SetString(Folders, "C:\\!Caf\xe9", ""), LoadFolderList();
     HandleCommand(nullptr, 10016), HandleCommand(nullptr, 10000), PumpFor(100);
     EXPECT_EQ(Received, "[]C:\\!Caf\xe9");
+    Target hung; // a program that hangs does not hang the host
+    ASSERT_TRUE(hung.Start("hung") && PostMessageA(hung.window, WM_APP + 1, 0, 0));
+    FastFoldersTarget = hung.window;
+    HANDLE typing = CreateThread(nullptr, 0, OnThread, nullptr, 0, nullptr);
+    EXPECT_EQ(WaitForSingleObject(typing, 8000), WAIT_OBJECT_0) << "hung with the program";
 
     // The "Favorite folders" dialog adds through the folder browser at the top of its list.
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     AddFolder("C:\\windows"), LoadFolderList();
     AppInstance = GetModuleHandleA(nullptr);
     HWND box = nullptr, ask = nullptr;
-    CreateThread(nullptr, 0, OnThread, nullptr, 0, nullptr);
+    CreateThread(nullptr, 0, OnThread, &box, 0, nullptr);
     ASSERT_TRUE(WaitUntil([&] { // shown, its rows filled
         box = FindWindowA("#32770", "Favorite folders");
         return IsWindowVisible(box) && GetForegroundWindow() == box;

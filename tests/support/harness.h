@@ -301,6 +301,15 @@ inline bool Notify(DWORD message, HWND owner, UINT id) {
     return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
+// An icon of the notification area, counted from the right end of the taskbar, where the shell
+// puts the first one: the host's own.
+inline POINT TrayIcon(int place) {
+    RECT bar;
+    GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
+    LONG cell = GetSystemMetrics(SM_CXSMICON) + 4;
+    return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
+}
+
 // A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
 inline POINT CaptionButton(HWND window, LRESULT code) {
     RECT r;

@@ -5,8 +5,7 @@
 // becomes the window's title.
 //
 //   q99target.exe NAME ICONS
-// ICONS "class" gives its window class the program's icon, "set" gives it to the window with
-// WM_SETICON, "none" neither.
+// ICONS "class" gives its window class the program's icon, "none" does not.
 // A copy under another name stands in for any program or a document's associated program: it
 // appends its path and command line to the file named by QUILLET_RECORD, and ends.
 #include <windows.h>
@@ -79,7 +78,6 @@ int main(int argc, char** argv) {
     wsprintfA(text, "Quillet Target %.64s", argv[1]);
     HWND window = CreateWindowA("QuilletTarget", text, WS_OVERLAPPEDWINDOW, 150, 100, 500, 400,
                                 nullptr, nullptr, instance, nullptr);
-    if (!strcmp(argv[2], "set")) SendMessageA(window, WM_SETICON, ICON_BIG, LPARAM(icon));
     CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
                     WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_NOHIDESEL, 242, 0, 242,
                     362, window, nullptr, instance, nullptr);
