@@ -30,10 +30,10 @@ POINT At(HWND window, int id, LONG x = 8, LONG y = 6) {
 LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendDlgItemMessageA(Dialog, id, message, wParam, lParam);
 }
-// A click there; then this answer to the message box it shows within that time, if it does.
-bool Answered(POINT at, int answer, DWORD wait = 5000) {
+// A click there; then this answer to the message box it shows, if it does.
+bool Answered(POINT at, int answer) {
     ClickAt(at, Left);
-    if (!WaitUntil([] { return Shown("Quillet 99") != nullptr; }, wait)) return false;
+    if (!WaitUntil([] { return Shown("Quillet 99") != nullptr; })) return false;
     ClickAt(At(Shown("Quillet 99"), answer), Left);
     return WaitUntil([] { return !Shown("Quillet 99"); });
 }
