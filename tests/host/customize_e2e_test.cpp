@@ -15,9 +15,7 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
     HWND other = MakeWindow("QuilletOther", WS_POPUP | WS_VISIBLE); // another without a caption
     Host host;
     ASSERT_TRUE(host.Start());
-    auto press = [](POINT at, Button button = Left) { // a press at once after a move can be lost
-        MoveMouseTo(at), PumpFor(300), ClickAt(at, button), PumpFor(200);
-    };
+    auto press = [](POINT at, Button button = Left) { SettledClickAt(at, button), PumpFor(200); };
     HWND face = FindWindowA("#32770", ""), customize = FindWindowA(0, "Customize this window");
     ASSERT_TRUE(customize && GetWindowLongA(face, GWL_EXSTYLE) & WS_EX_TOPMOST);
 

@@ -7,8 +7,7 @@
 // The menu that a click of this button here opens, or Ctrl+Alt+M without a place; these keys
 // typed into it. The milliseconds it took to open.
 static DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button button = Middle) {
-    if (at.x) MoveMouseTo(at), PumpFor(300); // under Wine a press at once after a move is lost
-    DWORD pressed = at.x ? ClickAt(at, button) : GetTickCount();
+    DWORD pressed = at.x ? SettledClickAt(at, button) : GetTickCount();
     if (!at.x) HeldKey(VK_CONTROL), HeldKey(VK_MENU), Type({'M'}); // held to the statement's end
     EXPECT_TRUE(WaitUntil([] { return OpenMenu() != nullptr; }));
     DWORD opened = GetTickCount() - pressed;

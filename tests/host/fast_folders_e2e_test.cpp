@@ -20,8 +20,7 @@ TEST(FastFolders, ARightPressOnAFileDialogsHelpButtonJumpsItToTheFolderChosen) {
     }));
     RECT menu = {};
     auto menuOpens = [&](HWND front) {
-        // Pressed at once after a move, it may be lost.
-        BringToFront(front), MoveMouseTo(help), PumpFor(300), ClickAt(help, Right);
+        BringToFront(front), SettledClickAt(help, Right);
         return WaitUntil([&] { return GetWindowRect(OpenMenu(), &menu) != FALSE; }, 1000);
     };
     for (DWORD on : {0, 1}) { // switched off; over a window without a box to type into

@@ -32,7 +32,7 @@ LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 }
 // A click there; then this answer to the message box it shows, if it does.
 bool Answered(POINT at, int answer) {
-    ClickAt(at, Left);
+    SettledClickAt(at, Left);
     if (!WaitUntil([] { return Shown("Quillet 99") != nullptr; })) return false;
     ClickAt(At(Shown("Quillet 99"), answer), Left);
     return WaitUntil([] { return !Shown("Quillet 99"); });
@@ -123,7 +123,7 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     ClickAt(Target::At(Dialog, Rows[3].x, Rows[3].y), Left);
     EXPECT_TRUE(WaitUntil([] { return Visible() == std::set<int>{1208}; }));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Dialog, 1212)));
-    ClickAt(At(Dialog, 1208, 40, 28), Left);
+    SettledClickAt(At(Dialog, 1208, 40, 28), Left);
     for (int answer : {IDCANCEL, IDOK}) {
         EXPECT_TRUE(Answered(At(Dialog, 1212), answer));
         EXPECT_EQ(Send(1208, LVM_GETITEMCOUNT), answer);

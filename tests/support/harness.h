@@ -111,6 +111,11 @@ inline DWORD ClickAt(POINT pt, Button button) { // the time of the press
     return pressed;
 }
 
+// A click once the cursor has settled there: under Wine a press at once after a move can be lost.
+inline DWORD SettledClickAt(POINT pt, Button button) {
+    return MoveMouseTo(pt), PumpFor(300), ClickAt(pt, button);
+}
+
 // Keys pressed and released through real input, one after the other.
 inline void Type(std::initializer_list<WORD> keys) {
     for (WORD key : keys) {
