@@ -1,13 +1,10 @@
 #include "config/settings.h"
 
 #include "config/custom_windows.h"
-#include "config/folders.h"
 #include "config/mouseware.h"
 #include "config/registry_keys.h"
 #include "config/registry_value.h"
 #include "hook/host_messages.h"
-#include "hook/quillet99hook.h"
-#include "indicator/indicator.h"
 
 SettingsRecord Settings;
 
@@ -76,14 +73,6 @@ void LoadIndicatorPos(SettingsRecord& loaded) {
     indicator.Create(HKEY_CURRENT_USER, IndicatorKey, KEY_READ);
     ReadDwordValue(indicator.Handle(), "PosX", loaded.PosX);
     ReadDwordValue(indicator.Handle(), "PosY", loaded.PosY);
-}
-
-void PushSwitchesToHook() {
-    ActivateCaptionFeature(Settings.CaptionFeature);
-    ActivateBodyFeature(Settings.BodyFeature);
-    ActivateRightTray(Settings.TrayOnMinimize);
-    ActivateRightRoll(Settings.RollUpOnMaximize);
-    ActivateScroll(Settings.Chord);
 }
 
 } // namespace
@@ -169,12 +158,4 @@ void SaveIndicatorPos(HWND indicator) {
     if (!key.Create(HKEY_CURRENT_USER, IndicatorKey, KEY_WRITE)) return;
     WriteDwordValue(key.Handle(), "PosX", frame.left);
     WriteDwordValue(key.Handle(), "PosY", frame.top);
-}
-
-void ApplySettings() {
-    LoadSettings(); // rebuilds the per-application table as well
-    PushSwitchesToHook();
-    LoadFolderList();
-    TellHookCustWin(CustomWindowTable);
-    ShowIndicatorBySettings();
 }

@@ -1,5 +1,5 @@
-// The settings record and the Settings key it comes from: first-run defaults, loading, saving,
-// and applying a reload everywhere.
+// The settings record and the Settings key it comes from: first-run defaults, loading and
+// saving.
 #pragma once
 
 #include <windows.h>
@@ -38,6 +38,3 @@ void LoadSettings();
 // MouseWare choice (a LogitechFeature other than 0 or 1 stores none).
 void SaveSettingsValues(const SettingsRecord& values);
 void SaveIndicatorPos(HWND indicator);
-
-// Reloads the settings and hands them to the hook library.
-void ApplySettings();

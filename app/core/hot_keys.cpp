@@ -2,7 +2,6 @@
 
 #include "config/settings.h"
 #include "hook/host_messages.h"
-#include "settings_ui/settings_dialog.h"
 
 static void RegisterLetter(HWND window, WPARAM id, char letter) {
     // The whole VkKeyScanA result, as the key.
@@ -24,7 +23,7 @@ void HotKeyAction(HWND window, WPARAM id, LPARAM lParam) {
     switch (id) {
     case WindowFeaturesHotKey: SendMessageA(window, UM_WINDOW_FEATURES_MENU, id, lParam); break;
     case CustomizeHotKey: SendMessageA(window, UM_CUSTOMIZE_WINDOW, id, lParam); break;
-    case SettingsHotKey: OpenSettings(window); break;
+    case SettingsHotKey: SendMessageA(window, UM_SETTINGS, id, lParam); break;
     default: break;
     }
 }

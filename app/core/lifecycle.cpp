@@ -3,8 +3,9 @@
 #include "config/custom_windows.h"
 #include "config/folders.h"
 #include "config/settings.h"
+#include "core/apply_settings.h"
+#include "core/host.h"
 #include "core/hot_keys.h"
-#include "core/main_window.h"
 #include "core/previous_versions.h"
 #include "core/timers.h"
 #include "features/commands.h"
@@ -36,6 +37,7 @@ static void WarnWithoutMiddleButton(HWND window) {
 
 LRESULT OnCreate(HWND window) {
     MainWindow = window;
+    EndHost = Shutdown;
     ShutdownDone = false;
     RecoverWindowJournal();
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");

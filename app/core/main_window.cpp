@@ -3,26 +3,25 @@
 #include "core/main_window.h"
 
 #include "config/settings.h"
+#include "core/apply_settings.h"
 #include "core/copy_paste.h"
 #include "core/hot_keys.h"
 #include "core/lifecycle.h"
 #include "core/run_file.h"
 #include "core/scroll_mode.h"
-#include "core/timers.h"
 #include "features/commands.h"
 #include "features/fast_folders.h"
 #include "features/roll_up.h"
 #include "features/start_menu.h"
 #include "features/tray_icon.h"
+#include "features/tray_menu.h"
 #include "features/tray_windows.h"
 #include "features/window_features_menu.h"
 #include "hook/host_messages.h"
+#include "indicator/indicator.h"
 #include "resources/resource_ids.h"
 #include "settings_ui/settings_dialog.h"
 #include "settings_ui/customize_window.h"
-
-HINSTANCE AppInstance;
-HWND MainWindow;
 
 bool RegisterMainClass(HINSTANCE instance) {
     WNDCLASSA wc = {};
@@ -45,6 +44,20 @@ bool CreateMainWindow(HINSTANCE instance) {
     ShowWindow(window, SW_HIDE);
     UpdateWindow(window);
     return true;
+}
+
+static LRESULT OnTimer(HWND window, UINT_PTR id) {
+    switch (id) {
+    case InstallHookTimer: OnInstallHookTimer(window); break;
+    case TrayMenuTimer: OnTrayMenuTimer(window); break;
+    case StartMenuTimer:
+    case PressStartTimer:
+    case RestoreStartTimer: OnStartMenuTimer(window, id); break;
+    case ScrollTimer: OnScrollTimer(window); break;
+    case IndicatorTimer: OnIndicatorTimer(); break;
+    default: break;
+    }
+    return 0;
 }
 
 // A reload asked for by another program: the settings everywhere, and the icon sent again.

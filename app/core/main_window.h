@@ -4,11 +4,9 @@
 
 #include <windows.h>
 
-extern HINSTANCE AppInstance;
-extern HWND MainWindow;
-
-constexpr char MainClassName[] = "Quillet99";
-constexpr char MainWindowTitle[] = "Quillet 99";
+// Whoever drives the main window reaches its handle and the settings it puts in force here.
+#include "core/apply_settings.h"
+#include "core/host.h"
 
 bool RegisterMainClass(HINSTANCE instance);
 bool CreateMainWindow(HINSTANCE instance);

@@ -1,6 +1,6 @@
 #include "features/tray_icon.h"
 
-#include "core/main_window.h"
+#include "core/host.h"
 #include "features/notify_icons.h"
 #include "features/tray_menu.h"
 #include "hook/host_messages.h"

@@ -1,6 +1,6 @@
 #include "features/window_features_menu.h"
 
-#include "core/main_window.h"
+#include "core/host.h"
 #include "core/owned.h"
 #include "features/foreign_window.h"
 #include "features/popup_menu.h"

@@ -4,7 +4,7 @@
 
 #include "config/custom_windows.h"
 #include "config/settings.h"
-#include "core/main_window.h"
+#include "core/host.h"
 #include "hook/host_messages.h"
 #include "resources/resource_ids.h"
 

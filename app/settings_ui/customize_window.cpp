@@ -4,7 +4,7 @@
 
 #include "config/custom_windows.h"
 #include "config/folders.h"
-#include "core/main_window.h"
+#include "core/host.h"
 #include "features/foreign_window.h"
 #include "hook/quillet99hook.h"
 #include "resources/resource_ids.h"

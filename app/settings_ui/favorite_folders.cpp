@@ -4,7 +4,7 @@
 #include <shlobj.h>
 
 #include "config/folders.h"
-#include "core/main_window.h"
+#include "core/host.h"
 #include "resources/resource_ids.h"
 #include "settings_ui/common_controls.h"
 

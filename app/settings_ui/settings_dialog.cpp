@@ -5,8 +5,9 @@
 
 #include "config/custom_windows.h"
 #include "config/settings.h"
+#include "core/apply_settings.h"
+#include "core/host.h"
 #include "core/hot_keys.h"
-#include "core/main_window.h"
 #include "features/help_file.h"
 #include "features/tray_icon.h"
 #include "resources/resource_ids.h"

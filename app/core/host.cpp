@@ -1,0 +1,4 @@
+#include "core/host.h"
+
+HINSTANCE AppInstance;
+HWND MainWindow;
