@@ -4,8 +4,7 @@
 # runtime of their own.
 #
 #   check-binaries.sh BIN_DIR OBJDUMP
-#   check-binaries.sh --imports OBJDUMP FILE...        the import gate alone, on these files
-#   check-binaries.sh --instructions OBJDUMP FILE...   the instruction gate alone
+#   check-binaries.sh --gates OBJDUMP FILE...   the import and instruction gates alone, on these files
 set -uo pipefail
 export LC_ALL=C
 
@@ -69,13 +68,16 @@ check_instructions() {
     [ -z "$found" ] || fail "$(basename "$file") has instructions that the 80386 lacks: ${found% }"
 }
 
-case $bin in
---imports | --instructions)
+check_gates() {
+    check_imports "$1"
+    check_instructions "$1"
+}
+
+if [ "$bin" = --gates ]; then
     shift 2
-    for file in "$@"; do "check_${bin#--}" "$file"; done
-    finish "${bin#--}: none that Windows 95 on the 80386 lacks"
-    ;;
-esac
+    for file in "$@"; do check_gates "$file"; done
+    finish "gates: nothing that Windows 95 and NT 4.0 on the 80386 lack"
+fi
 
 # "ordinal name" lines of a binary's export table.
 exports_of() {
@@ -171,8 +173,7 @@ for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
 done
 
 for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
-    check_imports "$bin/$file"
-    check_instructions "$bin/$file"
+    check_gates "$bin/$file"
 done
 expect_no_runtime_sections Quillet99.exe
 
