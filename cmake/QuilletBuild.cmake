@@ -18,6 +18,10 @@ endfunction()
 # accident. Code that shares the product's records (the tests) must see the same structures.
 set(QUILLET_PLATFORM WINVER=0x0400 _WIN32_WINNT=0x0400 _WIN32_IE=0x0300)
 
+# The i686 build runs on every PC that Windows 95 runs on, down to the 80386, and is tuned for
+# the Pentium that most of them had.
+set(QUILLET_I686_CPU -march=i386 -mtune=pentium)
+
 # Product code: no exceptions, no RTTI, no runtime DLLs to ship.
 function(quillet_product target)
     quillet_warnings(${target})
@@ -28,6 +32,9 @@ function(quillet_product target)
         target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti
                                                    -fno-threadsafe-statics -fcheck-new>)
         target_link_options(${target} PRIVATE -static $<$<CONFIG:Release,MinSizeRel>:-s>)
+        if(QUILLET_ARCH STREQUAL i686)
+            target_compile_options(${target} PRIVATE ${QUILLET_I686_CPU})
+        endif()
     endif()
 endfunction()
 

@@ -15,6 +15,9 @@
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillet 99"
 !define HOME_PAGE "http://www.quillet99.com/"
+; The folder may be shared with other programs, whose readme and uninstaller have the usual names.
+!define README_FILE "Quillet99.txt"
+!define UNINSTALLER "Uninstall ${PRODUCT}.exe"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -76,7 +79,8 @@ FunctionEnd
 
 ; The hook library stays mapped into programs after the host has ended, until each of them
 ; next takes a message. Wait a moment for that, then move it aside, to go at the next restart:
-; a new one can then take its place.
+; a new one can then take its place. Aside within its own folder, as a move to another volume
+; would be a copy that leaves the held file where it is.
 !macro FreeHookLibraryFunction un
 Function ${un}FreeHookLibrary
     ${For} $1 1 30
@@ -87,7 +91,7 @@ Function ${un}FreeHookLibrary
         ${EndIf}
         Sleep 100
     ${Next}
-    GetTempFileName $1
+    GetTempFileName $1 "$INSTDIR"
     Delete $1
     Rename "$INSTDIR\QUILLET99HOOK.DLL" $1
     Delete /REBOOTOK $1
@@ -122,6 +126,11 @@ Function un.onInit
     !insertmacro ChooseView
 FunctionEnd
 
+!macro AddSize files
+    ${GetSize} "$INSTDIR" "/M=${files} /S=0B /G=0" $1 $2 $3
+    IntOp $0 $0 + $1
+!macroend
+
 Section "Install"
     Call CloseHost
     SetOutPath "$INSTDIR"
@@ -131,16 +140,17 @@ Section "Install"
     ${Else}
         File "${BIN32}/Quillet99.exe" "${BIN32}/QUILLET99HOOK.DLL" "${BIN32}/KBDHOOK.DLL"
     ${EndIf}
-    File "${BIN32}/Quillet99.hlp" "${BIN32}/Quillet99.cnt" "${README}"
+    File "${BIN32}/Quillet99.hlp" "${BIN32}/Quillet99.cnt"
+    File "/oname=${README_FILE}" "${README}"
     ; WinHelp's index of the old help file would not match the new one.
     Delete "$INSTDIR\Quillet99.gid"
-    WriteUninstaller "$INSTDIR\Uninstall.exe"
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
     SetShellVarContext all
     CreateDirectory "$SMPROGRAMS\${PRODUCT}"
     CreateShortCut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Quillet99.exe"
     CreateShortCut "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Help.lnk" "$INSTDIR\Quillet99.hlp"
-    CreateShortCut "$SMPROGRAMS\${PRODUCT}\Uninstall.lnk" "$INSTDIR\Uninstall.exe"
+    CreateShortCut "$SMPROGRAMS\${PRODUCT}\Uninstall.lnk" "$INSTDIR\${UNINSTALLER}"
 
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -148,11 +158,17 @@ Section "Install"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "URLInfoAbout" "${HOME_PAGE}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\Quillet99.exe,0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
-    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    ; Its own files only, in kilobytes: the folder may hold other programs' too.
+    StrCpy $0 0
+    !insertmacro AddSize "Quillet99.*"
+    !insertmacro AddSize "QUILLET99HOOK.DLL"
+    !insertmacro AddSize "KBDHOOK.DLL"
+    !insertmacro AddSize "${UNINSTALLER}"
+    IntOp $0 $0 / 1024
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 
     ; An update of a running host leaves it running; otherwise the finish page offers to start it.
@@ -163,7 +179,8 @@ Section "Install"
 SectionEnd
 
 ; Removes what the set-up program made and what the host keeps for its user: its key and its
-; start-up entry. The MouseWare values it may have written belong to that program and stay.
+; start-up entry, each by its name; the folder goes only once nothing else is in it. The
+; MouseWare values it may have written belong to that program and stay.
 Section "Uninstall"
     Call un.CloseHost
     Call un.FreeHookLibrary
@@ -173,8 +190,8 @@ Section "Uninstall"
     Delete "$INSTDIR\Quillet99.hlp"
     Delete "$INSTDIR\Quillet99.cnt"
     Delete "$INSTDIR\Quillet99.gid"
-    Delete "$INSTDIR\README.txt"
-    Delete "$INSTDIR\Uninstall.exe"
+    Delete "$INSTDIR\${README_FILE}"
+    Delete "$INSTDIR\${UNINSTALLER}"
     RMDir /REBOOTOK "$INSTDIR"
 
     SetShellVarContext all

@@ -4,7 +4,7 @@
 # runtime of their own.
 #
 #   check-binaries.sh BIN_DIR OBJDUMP
-#   check-binaries.sh --imports OBJDUMP FILE...   the import gate alone, on these files
+#   check-binaries.sh --gates OBJDUMP FILE...   the import and instruction gates alone, on these files
 set -uo pipefail
 export LC_ALL=C
 
@@ -49,10 +49,34 @@ check_imports() {
         /^$/ { dll = "" }' | sort -u)
 }
 
-if [ "$bin" = --imports ]; then
+# The instruction gate. An i686 binary runs on the 80386: no instruction that a later CPU
+# brought, named by what the 486, Pentium, Pentium Pro and later added, nor their long NOPs, nor
+# any MMX, SSE or AVX register. Static pieces from the toolchain are checked with our own code.
+later_cpus='^(bswap|cmpxchg|xadd|invd|wbinvd|invlpg|cpuid|rdtscp?|rdpmc|rdmsr|wrmsr|rsm|cmpxchg8b|'
+later_cpus+='cmov[a-z]+|fcmov[a-z]+|fu?comip?|sysenter|sysexit|syscall|sysret|fxsave|fxrstor|'
+later_cpus+='[lms]fence|clflush|prefetch[a-z0-9]*|movnti|fisttp[a-z]*|popcnt|lzcnt|tzcnt|movbe|'
+later_cpus+='crc32[a-z]*|endbr32|rdrand|rdseed)$'
+check_instructions() {
+    local file=$1 found
+    "$objdump" -f "$file" 2>/dev/null | grep -q 'file format pei-i386' || return
+    found=$("$objdump" -d "$file" | awk -F'\t' -v later="$later_cpus" 'NF >= 3 {
+        n = split($3, word, " ")
+        for (i = 1; i < n && word[i] ~ /^(lock|rep[a-z]*|data16|addr16|[c-gs]s)$/; i++) {}
+        if (word[i] ~ later || $3 ~ /%[xyz]?mm[0-9]/ || (word[i] ~ /^nop[wl]?$/ && i < n))
+            print word[i]
+    }' | sort -u | tr '\n' ' ')
+    [ -z "$found" ] || fail "$(basename "$file") has instructions that the 80386 lacks: ${found% }"
+}
+
+check_gates() {
+    check_imports "$1"
+    check_instructions "$1"
+}
+
+if [ "$bin" = --gates ]; then
     shift 2
-    for file in "$@"; do check_imports "$file"; done
-    finish "imports: all on the list"
+    for file in "$@"; do check_gates "$file"; done
+    finish "gates: nothing that Windows 95 and NT 4.0 on the 80386 lack"
 fi
 
 # "ordinal name" lines of a binary's export table.
@@ -118,7 +142,9 @@ done
 # The common controls are loaded by the first dialog that needs them, not with the host.
 imported_dlls "$bin/Quillet99.exe" | grep -qx COMCTL32.DLL && fail "Quillet99.exe imports COMCTL32.DLL"
 
-# Every icon holds each of its sizes as a 16-colour image, which Windows 95 and NT 4.0 show.
+# Every icon holds each of its sizes as a 16-colour image, which Windows 95 and NT 4.0 show. A
+# folder without the build's pictures beside it, as `make dist` makes, has none to check.
+shopt -s nullglob
 for ico in "$bin"/../app/pictures/*.ico; do
     count=$(od -An -tu2 -j4 -N2 "$ico" | tr -d ' ')
     read -r -a bytes <<<"$(od -An -v -tu1 -j6 -N$((16 * count)) "$ico" | tr '\n' ' ')"
@@ -147,7 +173,7 @@ for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
 done
 
 for file in Quillet99.exe QUILLET99HOOK.DLL KBDHOOK.DLL; do
-    check_imports "$bin/$file"
+    check_gates "$bin/$file"
 done
 expect_no_runtime_sections Quillet99.exe
 

@@ -6,19 +6,25 @@
 #include "resources/resource_ids.h"
 #include "resources/version.h"
 
-// A dot in a folder's name, where the host looks for its help all the same.
-const std::string Dir = "C:\\Quillet.Tools\\Quillet 99\\",
+// A dot in a folder's name, where the host looks for its help all the same; the folder of
+// another program too, with a readme and an uninstaller of the usual names.
+const std::string Dir = "C:\\Quillet.Tools\\",
+                  Theirs[] = {Dir + "README.txt", Dir + "Uninstall.exe"},
                   Menu = std::string(getenv("ProgramData")) +
                          "\\Microsoft\\Windows\\Start Menu\\Programs\\Quillet 99\\",
                   Entry = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillet 99",
-                  Mouse = "SOFTWARE\\Logitech\\MouseWare\\CurrentVersion";
-const std::string Made[] = {Dir + "Quillet99.exe",        Dir + "QUILLET99HOOK.DLL",
-                            Dir + "KBDHOOK.DLL",          Dir + "Quillet99.hlp",
-                            Dir + "Quillet99.cnt",        Dir + "README.txt",
-                            Dir + "Uninstall.exe",        Menu + "Quillet 99.lnk",
-                            Menu + "Quillet 99 Help.lnk", Menu + "Uninstall.lnk"};
+                  Mouse = "SOFTWARE\\Logitech\\MouseWare\\CurrentVersion",
+                  Session = "System\\CurrentControlSet\\Control\\Session Manager";
+const std::string Made[] = {Dir + "Quillet99.exe",   Dir + "QUILLET99HOOK.DLL",
+                            Dir + "KBDHOOK.DLL",     Dir + "Quillet99.hlp",
+                            Dir + "Quillet99.cnt",   Dir + "Quillet99.txt",
+                            Menu + "Quillet 99.lnk", Menu + "Quillet 99 Help.lnk",
+                            Menu + "Uninstall.lnk",  Dir + "Uninstall Quillet 99.exe"};
+// The other program's readme, then its uninstaller: a megabyte, more than all of Quillet 99;
+// no line ends, which text mode would translate.
+const std::string TheirBytes = "Their readme" + std::string(1 << 20, 'U');
 
-TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsCleanly) {
+TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsBesideAnotherProgram) {
     auto present = [] {
         return std::count_if(Made, Made + 10, [](auto& f) { return PathFileExistsA(f.c_str()); });
     };
@@ -28,11 +34,20 @@ TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsCleanly) {
         auto gone = [&] { return !IsWindowVisible(t.window); };
         return WaitUntil([&] { return ClickAt(t.Caption(), Middle), WaitUntil(gone, 500); }, 15000);
     };
+    auto theirs = [](std::string a = "", std::string b = "") { // byte for byte
+        std::getline(std::ifstream(Theirs[0]), a, '\0');
+        return std::getline(std::ifstream(Theirs[1]), b, '\0') && a + b == TheirBytes;
+    };
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // whatever other tests left: a first run
+    SHDeleteValueA(HKEY_LOCAL_MACHINE, Session.c_str(), "PendingFileRenameOperations");
+    CreateDirectoryA(Dir.c_str(), nullptr);
+    std::ofstream(Theirs[0]) << TheirBytes.substr(0, 12);
+    std::ofstream(Theirs[1]) << TheirBytes.substr(12);
     const std::string setup = "\"" + BinPath("..\\setup\\Quillet99-setup.exe") + "\" /S";
     ASSERT_TRUE(!system((setup + " /D=" + Dir).c_str()) && present() == 10) << present();
     EXPECT_EQ(entry("DisplayName") + entry("Publisher") + entry("DisplayVersion"),
               "Quillet 99Brantle Software" QUILLET_VERSION_TEXT);
+    EXPECT_TRUE(theirs() && std::stoi(entry("EstimatedSize")) < 1000) << entry("EstimatedSize");
     Target target, later;
     Child first;
     ASSERT_TRUE(target.Start("Setup") && first.Start("\"" + Made[0] + "\"") && sendToTray(target));
@@ -57,15 +72,18 @@ TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsCleanly) {
     // Wine keeps a hook library in every program it was loaded into: a program started before the
     // update would go on with the old one.
     ASSERT_TRUE(WaitUntil(host) && later.Start("Later") && sendToTray(later));
+    // The old hook library, which the first target still holds, went aside beside the new one, to
+    // be deleted at the next start.
+    std::string aside = Stored(Session, "PendingFileRenameOperations", HKEY_LOCAL_MACHINE);
+    EXPECT_TRUE(theirs() && !aside.find("\\??\\" + Dir) && PathFileExistsA(&aside[4])) << aside;
 
     // Removed with the host running and a window in the tray: the window comes back, and all
-    // that is Quillet 99's goes, but no more.
+    // that is Quillet 99's goes, but no more: not the other program's files beside it.
     SetString(RunPath, "Quillet 99", Made[0]);
     SHSetValueA(HKEY_LOCAL_MACHINE, Mouse.c_str(), "ActiveMouse", REG_SZ, "0000", 5);
-    system(("\"" + Made[6] + "\" /S").c_str()); // it goes on in a copy of itself
+    system(("\"" + Made[9] + "\" /S").c_str()); // it goes on in a copy of itself
     EXPECT_TRUE(WaitUntil([&] { return entry("DisplayName") == "<none>"; }, 30000));
-    EXPECT_TRUE(IsWindowVisible(later.window) && !host() && !present() &&
-                !PathFileExistsA(Dir.c_str()));
+    EXPECT_TRUE(IsWindowVisible(later.window) && !host() && !present() && theirs());
     EXPECT_EQ(Stored(RunPath, "Quillet 99") + Stored(SettingsPath, "BodyFeature"), "<none><none>");
     EXPECT_EQ(Stored(Mouse, "ActiveMouse", HKEY_LOCAL_MACHINE), "0000");
 }
