@@ -1,8 +1,9 @@
 #!/bin/bash
 # `make dist`: builds both flavours and puts each one's three binaries, the help file and the
-# readme (Quillet99.txt, a name that no other program's files have) in build/dist/ARCH, with a zip of each: i686 for Windows 95, 98 and NT, x86_64 for
-# today's 64-bit Windows. Then the help as HTML in build/dist/help, for systems without WinHelp,
-# and the set-up program build/dist/Quillet99-setup.exe, an ANSI one that carries both builds.
+# readme (Quillet99.txt, a name that no other program's files have) in build/dist/ARCH, with a
+# zip of each: i686 for Windows 95, 98 and NT, x86_64 for today's 64-bit Windows. Then the help
+# as HTML in build/dist/help, for systems without WinHelp, and the set-up program
+# build/dist/Quillet99-setup.exe, an ANSI one that carries both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 for arch in i686 x86_64; do
