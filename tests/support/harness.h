@@ -315,6 +315,15 @@ inline POINT TrayIcon(int place) {
     return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
 }
 
+// The pixels of the screen around this point, as text.
+inline std::string PixelsAt(POINT at) {
+    HDC screen = GetDC(nullptr);
+    std::string pixels;
+    for (int i = 0; i < 144; ++i)
+        pixels += std::to_string(GetPixel(screen, at.x - 6 + i % 12, at.y - 6 + i / 12)) + " ";
+    return ReleaseDC(nullptr, screen), pixels;
+}
+
 // A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
 inline POINT CaptionButton(HWND window, LRESULT code) {
     RECT r;
