@@ -44,14 +44,14 @@ class Hook : public ::testing::Test {
         DestroyWindow(clicked), DestroyWindow(foreground);
     }
     HookSharedRecord& s() { return *lib.shared; }
+    // clang-format off
     void Switches(LONG it, LONG scroll, LONG tray, LONG roll, LONG caption, LONG body) {
-        const char* setters[] = {
-            "ActivateIt",        "ActivateScroll",         "ActivateRightTray",
-            "ActivateRightRoll", "ActivateCaptionFeature", "ActivateBodyFeature"};
+        const char* setters[] = {"ActivateIt", "ActivateScroll", "ActivateRightTray",
+                                 "ActivateRightRoll", "ActivateCaptionFeature", "ActivateBodyFeature"};
         LONG values[] = {it, scroll, tray, roll, caption, body};
-        for (int i = 0; i < 6; ++i)
-            lib.Get<decltype(ActivateIt)>(setters[i])(values[i]);
+        for (int i = 0; i < 6; ++i) lib.Get<decltype(ActivateIt)>(setters[i])(values[i]);
     }
+    // clang-format on
     void Tell(const CustomRecords& records) {
         lib.Get<decltype(TellHookCustWin)>("TellHookCustWin")(records.bytes.data());
     }

@@ -17,10 +17,9 @@ HWND Shown(const char* title) { // a visible dialog or message box
     HWND box = FindWindowA("#32770", title);
     return IsWindowVisible(box) ? box : nullptr;
 }
-HWND Dialog;  // the settings dialog that is open
-HWND Open() { // with Ctrl+Alt+R
-    HeldKey control(VK_CONTROL), alt(VK_MENU);
-    Type({'R'});
+HWND Dialog;                                            // the settings dialog that is open
+HWND Open() {                                           // with Ctrl+Alt+R
+    HeldKey(VK_CONTROL), HeldKey(VK_MENU), Type({'R'}); // held to the statement's end
     EXPECT_TRUE(WaitUntil([] { return (Dialog = Shown("Quillet 99 - Settings")) != nullptr; }));
     return Dialog;
 }
@@ -86,10 +85,9 @@ const POINT Rows[] = {{54, 48}, {54, 120}, {54, 194}, {54, 267}};
 void Page(int page) { // clicked
     ClickAt(Target::At(Dialog, Rows[page].x, Rows[page].y), Left);
 }
-void Choose(int list, int code) { // a feature from a page's list
-    Send(list, CB_SETCURSEL, WPARAM(code));
-    SendMessageA(Dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
-                 LPARAM(GetDlgItem(Dialog, list)));
+void Choose(int id, int code) { // a feature from a page's list
+    Send(id, CB_SETCURSEL, WPARAM(code));
+    SendMessageA(Dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(Dialog, id)));
 }
 
 TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppliesIt) {
@@ -125,8 +123,8 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
             Choose(1178, 2), opener % 2 ? (void)ClickAt(CaptionButton(dialog, HTCLOSE), Left)
                                         : Type({VK_ESCAPE});
         EXPECT_TRUE(opener == 3 || WaitUntil([&] { return !IsWindow(dialog); }));
-        if (opener == 1) SettledClickAt(TrayIcon(0), Left);
-        EXPECT_FALSE(opener == 1 && WaitUntil(opened)) << "a single click opened the dialog";
+        EXPECT_FALSE(opener == 1 && (SettledClickAt(TrayIcon(0), Left), WaitUntil(opened)))
+            << "a single click opened the dialog";
     }
     // Out of its list: no selection, and no panel.
     EXPECT_TRUE(Send(1178, CB_GETCURSEL) == -1 && Visible() == std::set<int>{1178});

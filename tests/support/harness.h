@@ -301,11 +301,12 @@ inline POINT TrayIcon(int place) {
     return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
 }
 
+// The pixels of a rectangle, row by row.
 const HDC Screen = GetDC(nullptr);
-inline std::string PixelsAt(POINT at) { // the screen's around this point, as text
-    std::string pixels;
-    for (int i = 0; i < 144; ++i)
-        pixels += std::to_string(GetPixel(Screen, at.x - 6 + i % 12, at.y - 6 + i / 12)) + " ";
+inline std::vector<COLORREF> Pixels(HDC dc, LONG x, LONG y, LONG width, LONG height) {
+    std::vector<COLORREF> pixels(width * height);
+    for (LONG i = 0; i < width * height; ++i)
+        pixels[i] = GetPixel(dc, x + i % width, y + i / width);
     return pixels;
 }
 
