@@ -265,18 +265,18 @@ TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgainAndTheJournalGiv
 }
 
 TEST_F(HostCore, MenusFollowTheStateDrawAndActOnTheWindowInFrontAndAReloadTakesTheFeatures) {
+    // The host's icon as the notification area shows it: none yet, active, then suspended.
+    auto icon = [] { return Pixels(Screen, TrayIcon(0).x - 6, TrayIcon(0).y - 6, 12, 12); };
+    std::vector<COLORREF> looks[2] = {icon()};
     StartHost();
     SendMessageA(MainWindow, WM_COMMAND, 302, 0), SendMessageA(MainWindow, WM_COMMAND, 407, 0);
-    PumpFor(500);
-    std::vector<COLORREF> looks[2];        // the host's icon as the notification area shows it
     for (int step = 0; step < 5; ++step) { // active; suspended twice; activated twice
         bool on = step == 0 || step > 2;
         if (step) SendMessageA(MainWindow, WM_COMMAND, on ? 204 : 205, 0);
         EXPECT_TRUE(Suspended == !on && !Shared.hookProc == !on && Shared.itEnabled == on);
         EXPECT_TRUE(WaitUntil([&] {
-            auto now = Pixels(Screen, TrayIcon(0).x - 6, TrayIcon(0).y - 6, 12, 12);
-            return now != looks[!on] &&
-                   (looks[on].empty() ? (looks[on] = now).size() : now == looks[on]);
+            auto now = icon();
+            return now != looks[!on] && (step < 2 ? (looks[on] = now).size() : now == looks[on]);
         })) << step;
         EXPECT_EQ(Marks(), on ? "203 204 302 407" : "203 205 302 407");
     }
