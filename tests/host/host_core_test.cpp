@@ -60,8 +60,8 @@ char Look(HWND w) {
 
 // The window-features menu's "Roll   Window" item drawn on a black canvas.
 std::vector<COLORREF> Drawn(UINT action, UINT state) {
-    HDC dc = CreateCompatibleDC(Screen);
-    HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(Screen, 105, 25));
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, CreateBitmap(105, 25, 1, 32, nullptr));
     DRAWITEMSTRUCT item = {ODT_MENU, 0, 103, action, state, nullptr, dc, {0, 0, 105, 25}, 0};
     std::vector<COLORREF> pixels = (DrawWindowFeaturesItem(&item), Pixels(dc, 0, 0, 105, 25));
     return DeleteObject(SelectObject(dc, old)), DeleteDC(dc), pixels;
@@ -266,7 +266,7 @@ TEST_F(HostCore, EveryIconIsAskedForAgainWhenTheShellStartsAgainAndTheJournalGiv
 
 TEST_F(HostCore, MenusFollowTheStateDrawAndActOnTheWindowInFrontAndAReloadTakesTheFeatures) {
     // The host's icon as the notification area shows it: none yet, active, then suspended.
-    auto icon = [] { return Pixels(Screen, TrayIcon(0).x - 6, TrayIcon(0).y - 6, 12, 12); };
+    auto icon = [] { return Pixels(nullptr, TrayIcon(0).x - 6, TrayIcon(0).y - 6, 12, 12); };
     std::vector<COLORREF> looks[2] = {icon()};
     StartHost();
     SendMessageA(MainWindow, WM_COMMAND, 302, 0), SendMessageA(MainWindow, WM_COMMAND, 407, 0);

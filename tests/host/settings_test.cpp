@@ -114,7 +114,7 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
                 ClickAt(target.Caption(), Middle);
         HWND dialog = opener ? nullptr : Open();
         ASSERT_TRUE(WaitUntil(opened) && (dialog = Dialog)) << opener;
-        ClickAt(target.Client(), Left);
+        SettledClickAt(target.Client(), Left);
         ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == target.window; })) << opener;
         opener % 2 ? (void)SettledClickAt(TrayIcon(0), Right) : (void)Open();
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog && !OpenMenu(); }));

@@ -301,13 +301,13 @@ inline POINT TrayIcon(int place) {
     return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
 }
 
-// The pixels of a rectangle, row by row.
-const HDC Screen = GetDC(nullptr);
+// The pixels of a rectangle, row by row, of this device context or of the screen.
 inline std::vector<COLORREF> Pixels(HDC dc, LONG x, LONG y, LONG width, LONG height) {
+    HDC from = dc ? dc : GetDC(nullptr);
     std::vector<COLORREF> pixels(width * height);
     for (LONG i = 0; i < width * height; ++i)
-        pixels[i] = GetPixel(dc, x + i % width, y + i / width);
-    return pixels;
+        pixels[i] = GetPixel(from, x + i % width, y + i / width);
+    return dc || ReleaseDC(nullptr, from), pixels;
 }
 
 // A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
