@@ -44,14 +44,14 @@ class Hook : public ::testing::Test {
         DestroyWindow(clicked), DestroyWindow(foreground);
     }
     HookSharedRecord& s() { return *lib.shared; }
+    // clang-format off
     void Switches(LONG it, LONG scroll, LONG tray, LONG roll, LONG caption, LONG body) {
-        const char* setters[] = {
-            "ActivateIt",        "ActivateScroll",         "ActivateRightTray",
-            "ActivateRightRoll", "ActivateCaptionFeature", "ActivateBodyFeature"};
+        const char* setters[] = {"ActivateIt", "ActivateScroll", "ActivateRightTray",
+                                 "ActivateRightRoll", "ActivateCaptionFeature", "ActivateBodyFeature"};
         LONG values[] = {it, scroll, tray, roll, caption, body};
-        for (int i = 0; i < 6; ++i)
-            lib.Get<decltype(ActivateIt)>(setters[i])(values[i]);
+        for (int i = 0; i < 6; ++i) lib.Get<decltype(ActivateIt)>(setters[i])(values[i]);
     }
+    // clang-format on
     void Tell(const CustomRecords& records) {
         lib.Get<decltype(TellHookCustWin)>("TellHookCustWin")(records.bytes.data());
     }
@@ -59,10 +59,10 @@ class Hook : public ::testing::Test {
         MOUSEHOOKSTRUCT event = {{150, 70}, clicked, hitTest, 0};
         return mouseHook(HC_ACTION, message, reinterpret_cast<LPARAM>(&event));
     }
-    // What was posted to the host.
-    Posts Take() {
+    // What was posted to the host, or to this window.
+    Posts Take(HWND to = nullptr) {
         Posts posted;
-        for (MSG msg; PeekMessageA(&msg, host, 0, 0, PM_REMOVE);)
+        for (MSG msg; PeekMessageA(&msg, to ? to : host, 0, 0, PM_REMOVE);)
             posted.emplace_back(msg.message, msg.wParam, msg.lParam);
         return posted;
     }
@@ -116,6 +116,7 @@ const struct {
     {WM_NCRBUTTONDOWN, HTHELP, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_FAST_FOLDERS, 'c'},
     {WM_NCRBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
     {WM_NCRBUTTONDOWN, HTMINBUTTON, 1, 1, 1, 1, 1, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
+    {WM_NCRBUTTONDOWN, HTMAXBUTTON, 0, 0, 1, 1, 0, 1, 3, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
 };
 
 TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
@@ -128,7 +129,15 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
         WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(foreground) : 0;
         EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, MAKELPARAM(150, 70)}} : Posts{}));
     }
-    Switches(1, 1, 0, 0, CAPTION_TRAY_WINDOW, BODY_SCROLL_WINDOW);
+    // The double-click feature closes from the system-menu icon and presses a button once.
+    Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_SCROLL_WINDOW);
+    for (UINT hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
+        const LPARAM at = MAKELPARAM(150, 70);
+        Posts pressed = {{WM_NCLBUTTONDOWN, hit, at}, {WM_LBUTTONUP, MK_MBUTTON, at}},
+              closed = {{WM_SYSCOMMAND, SC_CLOSE, 0}};
+        EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, hit) == Swallowed && Take().empty());
+        EXPECT_EQ(Take(clicked), hit == HTSYSMENU ? closed : pressed);
+    }
     EXPECT_EQ(mouseHook(HC_ACTION, WM_NCMBUTTONDOWN, 0), PassedOn) << "no event";
     // A host that is gone: its window killed, and Wine goes on calling its hook.
     DestroyWindow(host);

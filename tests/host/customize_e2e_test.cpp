@@ -54,7 +54,7 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
             chord ? (void)ClickAt(target.Client(), Right) : Type({'C'});
         }
         if (chord) Type({VK_SCROLL});
-        if (!WaitUntil([&] { return GetForegroundWindow() == customize; }, 1000)) return -9;
+        if (!WaitUntil([&] { return GetForegroundWindow() == customize; })) return -9;
         LRESULT shown = SendDlgItemMessageA(customize, 1242, CB_GETCURSEL, 0, 0) * 10 +
                         SendDlgItemMessageA(customize, 1243, CB_GETCURSEL, 0, 0);
         if (caption.size()) press(at(1242)), Type(caption), Type({VK_RETURN});

@@ -20,7 +20,8 @@ static DWORD TrayMenu(std::initializer_list<WORD> keys) {
 }
 
 TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // a first run
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // a first run, but for the feature
+    SetDword(SettingsPath, "CaptionFeature", CAPTION_START_MENU); // that the tray menu changes
     Target target;
     Host host;
     Child second;

@@ -36,8 +36,7 @@ inline bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000)
 }
 
 inline bool BringToFront(HWND window) {
-    SetForegroundWindow(window);
-    return WaitUntil([&] { return GetForegroundWindow() == window; });
+    return SetForegroundWindow(window), WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
 inline WPARAM Low16(HWND window) {
@@ -58,8 +57,7 @@ inline LONG RegionBottom(HWND window) {
     RECT box = {};
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
-    DeleteObject(region);
-    return box.bottom;
+    return DeleteObject(region), box.bottom;
 }
 inline LONG RolledBottom(bool sizable = true) {
     return GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(sizable ? SM_CYFRAME : SM_CYDLGFRAME) +
@@ -102,11 +100,8 @@ inline DWORD ClickAt(POINT pt, Button button) { // the time of the press
     DWORD wait = GetDoubleClickTime() + 50, elapsed = GetTickCount() - lastTime[button];
     if (abs(pt.x - last[button].x) < 8 && abs(pt.y - last[button].y) < 8 && elapsed < wait)
         PumpFor(wait - elapsed);
-    MoveMouseTo(pt);
-    DWORD pressed = GetTickCount();
-    Press(button, true);
-    PumpFor(30);
-    Press(button, false);
+    DWORD pressed = (MoveMouseTo(pt), GetTickCount());
+    Press(button, true), PumpFor(30), Press(button, false);
     last[button] = pt, lastTime[button] = GetTickCount();
     return pressed;
 }
@@ -118,11 +113,9 @@ inline DWORD SettledClickAt(POINT pt, Button button) {
 
 // Keys pressed and released through real input, one after the other.
 inline void Type(std::initializer_list<WORD> keys) {
-    for (WORD key : keys) {
-        SendInputOf(INPUT_KEYBOARD, 0, {}, key);
-        SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
-        PumpFor(150);
-    }
+    for (WORD key : keys)
+        SendInputOf(INPUT_KEYBOARD, 0, {}, key),
+            SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key), PumpFor(150);
 }
 
 // The pop-up menu on the screen, or null.
@@ -225,10 +218,7 @@ struct Target {
         }
         return false;
     }
-    ~Target() {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        process.Wait(3000);
-    }
+    ~Target() { PostMessageA(window, WM_CLOSE, 0, 0), process.Wait(3000); }
     // How many of these messages the target or its edit control received.
     LONG Count(UINT message) const {
         return static_cast<LONG>(SendMessageA(window, WM_APP, message, 0));
@@ -241,8 +231,7 @@ struct Target {
     }
     static POINT At(HWND window, LONG x, LONG y) {
         POINT pt = {x, y};
-        ClientToScreen(window, &pt);
-        return pt;
+        return ClientToScreen(window, &pt), pt;
     }
     POINT Client() const { return At(window, 20, 100); }
 };
@@ -259,10 +248,8 @@ struct Host {
                WaitUntil(
                    [&] { return hook.shared->hookProc && hook.shared->hostWindow == window; });
     }
-    ~Host() { // WM_CLOSE, as the tray menu's exit command sends it
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        process.Wait(10000);
-    }
+    // WM_CLOSE, as the tray menu's exit command sends it
+    ~Host() { PostMessageA(window, WM_CLOSE, 0, 0), process.Wait(10000); }
 };
 
 inline std::string Clipboard() {
@@ -270,8 +257,7 @@ inline std::string Clipboard() {
     HANDLE data = GetClipboardData(CF_TEXT);
     const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
     std::string text = chars ? chars : "";
-    CloseClipboard();
-    return text;
+    return CloseClipboard(), text;
 }
 
 // The real registry of the Wine prefix.
@@ -313,6 +299,15 @@ inline POINT TrayIcon(int place) {
     GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
     LONG cell = GetSystemMetrics(SM_CXSMICON) + 4;
     return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
+}
+
+// The pixels of a rectangle, row by row, of this device context or of the screen.
+inline std::vector<COLORREF> Pixels(HDC dc, LONG x, LONG y, LONG width, LONG height) {
+    HDC from = dc ? dc : GetDC(nullptr);
+    std::vector<COLORREF> pixels(width * height);
+    for (LONG i = 0; i < width * height; ++i)
+        pixels[i] = GetPixel(from, x + i % width, y + i / width);
+    return dc || ReleaseDC(nullptr, from), pixels;
 }
 
 // A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
