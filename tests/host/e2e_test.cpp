@@ -80,3 +80,43 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(foreground); }) &&
                 !Notify(NIM_MODIFY, host.window, 42));
 }
+
+// A program that hangs holds up nothing: after each command on its window the host carries out
+// a posted request within 1 s (a sent one it would answer even while it waited).
+TEST(EndToEnd, AHungProgramHoldsUpNothingAndItsWindowIsUnrolledOnceItAnswers) {
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
+    Target target;
+    HWND other = MakeWindow("QuilletOther");
+    auto rolled = [](HWND w) { return RegionBottom(w) == RolledBottom(); };
+    auto closes = [](Host& host) { // within 5 s
+        PostMessageA(host.window, WM_CLOSE, 0, 0);
+        return host.process.Wait(5000) == 0;
+    };
+    {
+        Host host;
+        ASSERT_TRUE(target.Start("hung") && host.Start() && BringToFront(target.window));
+        auto served = [&] { // another window rolled up or down on request
+            bool was = rolled(other);
+            PostMessageA(host.window, UM_ROLL_WINDOW, Low16(other), 0);
+            return WaitUntil([&] { return rolled(other) != was; }, 1000);
+        };
+        PostMessageA(host.window, UM_ROLL_WINDOW, Low16(target.window), 0);
+        ASSERT_TRUE(WaitUntil([&] { return rolled(target.window); }));
+        PostMessageA(target.window, WM_APP + 1, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(target.window); }, 8000));
+        UseMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}); // "Nail   Window"
+        EXPECT_TRUE(served()) << "nailed";
+        UseMenu({VK_DOWN, VK_DOWN, VK_RETURN}); // "Roll   Window": unrolled, as it would be
+        EXPECT_TRUE(served()) << "rolled";
+        EXPECT_TRUE(closes(host) && rolled(target.window));
+    }
+    // The next start while it still hangs takes it over; the one after it answers unrolls it.
+    for (bool hangs : {true, false}) {
+        if (!hangs) SetEvent(CreateEventA(nullptr, FALSE, FALSE, "QuilletTargetWakes"));
+        Host next;
+        ASSERT_TRUE(next.Start()) << hangs;
+        EXPECT_NE(WaitUntil([&] { return !rolled(target.window); }, 2000), hangs);
+        EXPECT_TRUE(closes(next)) << hangs;
+    }
+    EXPECT_TRUE(GetWindowLongA(target.window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "nailed at last";
+}
