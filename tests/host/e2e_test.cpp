@@ -71,11 +71,7 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
     UseMenu({VK_DOWN, VK_DOWN, VK_RETURN}); // "Tray  Window"
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(foreground); }) &&
                 IsWindowVisible(target.window));
-    // "Close" on a program that hangs does not hang the host: it still exits, giving back.
-    ASSERT_TRUE(BringToFront(target.window));
-    PostMessageA(target.window, WM_APP + 1, 0, 0);
-    UseMenu({VK_UP, VK_RETURN});
-    TrayMenu({'X'});
+    TrayMenu({'X'}); // giving back
     EXPECT_EQ(host.process.Wait(10000), 0u);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(foreground); }) &&
                 !Notify(NIM_MODIFY, host.window, 42));
@@ -85,38 +81,36 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
 // a posted request within 1 s (a sent one it would answer even while it waited).
 TEST(EndToEnd, AHungProgramHoldsUpNothingAndItsWindowIsUnrolledOnceItAnswers) {
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
-    Target target;
     HWND other = MakeWindow("QuilletOther");
+    Target target;
+    Host host;
+    ASSERT_TRUE(target.Start("hung") && host.Start() && BringToFront(target.window));
+    auto front = [&] { return GetForegroundWindow() == target.window; }; // as the menu left it
     auto rolled = [](HWND w) { return RegionBottom(w) == RolledBottom(); };
-    auto closes = [](Host& host) { // within 5 s
-        PostMessageA(host.window, WM_CLOSE, 0, 0);
-        return host.process.Wait(5000) == 0;
+    auto roll = [&](HWND w) { // up or down, on a posted request
+        bool was = rolled(w);
+        PostMessageA(host.window, UM_ROLL_WINDOW, Low16(w), 0);
+        return WaitUntil([&] { return rolled(w) != was; }, 1000);
     };
-    {
-        Host host;
-        ASSERT_TRUE(target.Start("hung") && host.Start() && BringToFront(target.window));
-        auto served = [&] { // another window rolled up or down on request
-            bool was = rolled(other);
-            PostMessageA(host.window, UM_ROLL_WINDOW, Low16(other), 0);
-            return WaitUntil([&] { return rolled(other) != was; }, 1000);
-        };
-        PostMessageA(host.window, UM_ROLL_WINDOW, Low16(target.window), 0);
-        ASSERT_TRUE(WaitUntil([&] { return rolled(target.window); }));
-        PostMessageA(target.window, WM_APP + 1, 0, 0);
-        ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(target.window); }, 8000));
-        UseMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}); // "Nail   Window"
-        EXPECT_TRUE(served()) << "nailed";
-        UseMenu({VK_DOWN, VK_DOWN, VK_RETURN}); // "Roll   Window": unrolled, as it would be
-        EXPECT_TRUE(served()) << "rolled";
-        EXPECT_TRUE(closes(host) && rolled(target.window));
-    }
-    // The next start while it still hangs takes it over; the one after it answers unrolls it.
+    auto hang = [&](bool on) { // or answer again
+        on ? PostMessageA(target.window, WM_APP + 1, 0, 0)
+           : SetEvent(CreateEventA(nullptr, FALSE, FALSE, "QuilletTargetWakes"));
+        return WaitUntil([&] { return IsHungAppWindow(target.window) == on; }, 8000);
+    };
+    ASSERT_TRUE(roll(target.window) && hang(true) && front());
+    UseMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}); // "Nail   Window"
+    EXPECT_TRUE(roll(other) && front()) << "after Nail";
+    UseMenu({VK_DOWN, VK_DOWN, VK_RETURN}); // "Roll   Window": left rolled up
+    EXPECT_TRUE(roll(other) && front() && rolled(target.window)) << "after Roll";
+    UseMenu({VK_UP, VK_RETURN}); // "Close"
+    EXPECT_TRUE(roll(other) && host.Closes(5000) && rolled(target.window)) << "Close, exit";
+    // The next start while it hangs takes it over; the one after it answers unrolls it.
     for (bool hangs : {true, false}) {
-        if (!hangs) SetEvent(CreateEventA(nullptr, FALSE, FALSE, "QuilletTargetWakes"));
+        ASSERT_TRUE(hangs || hang(false));
         Host next;
         ASSERT_TRUE(next.Start()) << hangs;
         EXPECT_NE(WaitUntil([&] { return !rolled(target.window); }, 2000), hangs);
-        EXPECT_TRUE(closes(next)) << hangs;
+        EXPECT_TRUE(next.Closes(5000)) << hangs;
     }
-    EXPECT_TRUE(GetWindowLongA(target.window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "nailed at last";
+    EXPECT_TRUE(GetWindowLongA(target.window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "nailed meanwhile";
 }

@@ -259,10 +259,12 @@ struct Host {
                WaitUntil(
                    [&] { return hook.shared->hookProc && hook.shared->hostWindow == window; });
     }
-    ~Host() { // WM_CLOSE, as the tray menu's exit command sends it
+    // WM_CLOSE, as the tray menu's exit command sends it: whether it ended in time.
+    bool Closes(DWORD ms = 10000) {
         PostMessageA(window, WM_CLOSE, 0, 0);
-        process.Wait(10000);
+        return process.Wait(ms) == 0;
     }
+    ~Host() { Closes(); }
 };
 
 inline std::string Clipboard() {
