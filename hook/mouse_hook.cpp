@@ -23,12 +23,18 @@ LPARAM PointParam(POINT pt) {
     return static_cast<LPARAM>(static_cast<DWORD>(MAKELONG(pt.x & 0xFFFF, pt.y & 0xFFFF)));
 }
 
-void PostToHost(UINT message, WPARAM wParam, POINT pt) {
-    PostMessageA(ReadSharedHandle(HookShared.hostWindow), message, wParam, PointParam(pt));
+// A request the host cannot receive (a full queue, a host that the system shields from this
+// program) leaves the click to the program: swallowed, it would be lost to everyone.
+bool PostToHost(UINT message, WPARAM wParam, POINT pt) {
+    return PostMessageA(ReadSharedHandle(HookShared.hostWindow), message, wParam, PointParam(pt));
 }
 
-void PostToHost(UINT message, const MOUSEHOOKSTRUCT& event) {
-    PostToHost(message, HandleParam(event.hwnd), event.pt);
+bool PostToHost(UINT message, const MOUSEHOOKSTRUCT& event) {
+    return PostToHost(message, HandleParam(event.hwnd), event.pt);
+}
+
+LRESULT SwallowIf(bool delivered, int code, WPARAM message, LPARAM event) {
+    return delivered ? Swallow : PassOn(code, message, event);
 }
 
 bool KeyDown(int key) {
@@ -107,71 +113,63 @@ void ApplyOverrides() {
     HookShared.currentBodyFeature = body;
 }
 
-void PressCaptionButton(const MOUSEHOOKSTRUCT& event) {
+// The double click's own posts: they fail only for a window that is gone.
+bool PressCaptionButton(const MOUSEHOOKSTRUCT& event) {
     LPARAM point = PointParam(event.pt);
     switch (event.wHitTestCode) {
-    case HTSYSMENU: PostMessageA(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case HTSYSMENU: return PostMessageA(event.hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
     case HTMINBUTTON:
     case HTMAXBUTTON:
     case HTCLOSE:
-        PostMessageA(event.hwnd, WM_NCLBUTTONDOWN, event.wHitTestCode, point);
-        PostMessageA(event.hwnd, WM_LBUTTONUP, MK_MBUTTON, point);
-        break;
-    default: PostMessageA(event.hwnd, WM_NCLBUTTONDBLCLK, event.wHitTestCode, point); break;
+        return PostMessageA(event.hwnd, WM_NCLBUTTONDOWN, event.wHitTestCode, point) &&
+               PostMessageA(event.hwnd, WM_LBUTTONUP, MK_MBUTTON, point);
+    default: return PostMessageA(event.hwnd, WM_NCLBUTTONDBLCLK, event.wHitTestCode, point);
     }
 }
 
-void DoubleClickInside(const MOUSEHOOKSTRUCT& event) {
+bool DoubleClickInside(const MOUSEHOOKSTRUCT& event) {
     POINT pt = event.pt;
     ScreenToClient(event.hwnd, &pt);
     SetForegroundWindow(event.hwnd);
     LPARAM point = PointParam(pt);
-    PostMessageA(event.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageA(event.hwnd, WM_LBUTTONUP, MK_LBUTTON, point);
-    PostMessageA(event.hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
-    PostMessageA(event.hwnd, WM_LBUTTONUP, MK_LBUTTON, point);
+    return PostMessageA(event.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, point) &&
+           PostMessageA(event.hwnd, WM_LBUTTONUP, MK_LBUTTON, point) &&
+           PostMessageA(event.hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, point) &&
+           PostMessageA(event.hwnd, WM_LBUTTONUP, MK_LBUTTON, point);
 }
 
-void CaptionDispatch(const MOUSEHOOKSTRUCT& event) {
+// Whether the click reached someone; a code that does nothing still takes it.
+bool CaptionDispatch(const MOUSEHOOKSTRUCT& event) {
     switch (ReadShared(HookShared.currentCaptionFeature)) {
-    case CAPTION_START_MENU:
-        startMenuPending = 1;
-        PostToHost(UM_START_MENU, event);
-        break;
-    case CAPTION_DOUBLE_CLICK: PressCaptionButton(event); break;
-    case CAPTION_ROLL_UP: PostToHost(UM_ROLL_WINDOW, event); break;
-    case CAPTION_TRAY_WINDOW: PostToHost(UM_TRAY_WINDOW, event); break;
-    case CAPTION_RUN_APPLICATION: PostToHost(UM_RUN_CAPTION_COMMAND, event); break;
-    case CAPTION_WINDOW_FEATURES: PostToHost(UM_WINDOW_FEATURES_MENU, event); break;
-    default: break;
+    case CAPTION_START_MENU: startMenuPending = 1; return PostToHost(UM_START_MENU, event);
+    case CAPTION_DOUBLE_CLICK: return PressCaptionButton(event);
+    case CAPTION_ROLL_UP: return PostToHost(UM_ROLL_WINDOW, event);
+    case CAPTION_TRAY_WINDOW: return PostToHost(UM_TRAY_WINDOW, event);
+    case CAPTION_RUN_APPLICATION: return PostToHost(UM_RUN_CAPTION_COMMAND, event);
+    case CAPTION_WINDOW_FEATURES: return PostToHost(UM_WINDOW_FEATURES_MENU, event);
+    default: return true;
     }
 }
 
-void BodyDispatch(const MOUSEHOOKSTRUCT& event) {
+bool BodyDispatch(const MOUSEHOOKSTRUCT& event) {
     HWND foreground = GetForegroundWindow();
     switch (ReadShared(HookShared.currentBodyFeature)) {
-    case BODY_START_MENU:
-        startMenuPending = 1;
-        PostToHost(UM_START_MENU, event);
-        break;
-    case BODY_DOUBLE_CLICK: DoubleClickInside(event); break;
-    case BODY_ROLL_UP: PostToHost(UM_ROLL_WINDOW, HandleParam(foreground), event.pt); break;
-    case BODY_TRAY_WINDOW: PostToHost(UM_TRAY_WINDOW, HandleParam(foreground), event.pt); break;
-    case BODY_RUN_APPLICATION: PostToHost(UM_RUN_BODY_COMMAND, event); break;
-    case BODY_SCROLL_WINDOW: PostToHost(UM_SCROLL_WINDOW, event); break;
-    case BODY_WINDOW_FEATURES: PostToHost(UM_WINDOW_FEATURES_MENU, event); break;
-    case BODY_COPY_PASTE: PostToHost(UM_COPY_PASTE, event); break;
-    default: break;
+    case BODY_START_MENU: startMenuPending = 1; return PostToHost(UM_START_MENU, event);
+    case BODY_DOUBLE_CLICK: return DoubleClickInside(event);
+    case BODY_ROLL_UP: return PostToHost(UM_ROLL_WINDOW, HandleParam(foreground), event.pt);
+    case BODY_TRAY_WINDOW: return PostToHost(UM_TRAY_WINDOW, HandleParam(foreground), event.pt);
+    case BODY_RUN_APPLICATION: return PostToHost(UM_RUN_BODY_COMMAND, event);
+    case BODY_SCROLL_WINDOW: return PostToHost(UM_SCROLL_WINDOW, event);
+    case BODY_WINDOW_FEATURES: return PostToHost(UM_WINDOW_FEATURES_MENU, event);
+    case BODY_COPY_PASTE: return PostToHost(UM_COPY_PASTE, event);
+    default: return true;
     }
 }
 
-void FeatureClick(WPARAM message, const MOUSEHOOKSTRUCT& event) {
+bool FeatureClick(WPARAM message, const MOUSEHOOKSTRUCT& event) {
     ApplyOverrides();
     bool caption = message == WM_NCMBUTTONDOWN || message == WM_NCRBUTTONDOWN;
-    if (caption)
-        CaptionDispatch(event);
-    else
-        BodyDispatch(event);
+    return caption ? CaptionDispatch(event) : BodyDispatch(event);
 }
 
 LRESULT RightPress(int code, WPARAM message, LPARAM lParam, const MOUSEHOOKSTRUCT& event) {
@@ -180,34 +178,32 @@ LRESULT RightPress(int code, WPARAM message, LPARAM lParam, const MOUSEHOOKSTRUC
         switch (event.wHitTestCode) {
         case HTMINBUTTON:
             if (ReadShared(HookShared.rightTrayEnabled) != 1) break;
-            PostToHost(UM_TRAY_WINDOW, event);
-            return Swallow;
+            return SwallowIf(PostToHost(UM_TRAY_WINDOW, event), code, message, lParam);
         case HTMAXBUTTON:
             if (ReadShared(HookShared.rightRollEnabled) != 1) break;
-            PostToHost(UM_ROLL_WINDOW, event);
-            return Swallow;
-        case HTHELP: PostToHost(UM_FAST_FOLDERS, event); return Swallow;
+            return SwallowIf(PostToHost(UM_ROLL_WINDOW, event), code, message, lParam);
+        case HTHELP: return SwallowIf(PostToHost(UM_FAST_FOLDERS, event), code, message, lParam);
         default: break;
         }
     }
     if (ReadShared(HookShared.scrollEnabled) != 1 || !ScrollLockOn())
         return PassOn(code, message, lParam);
+    bool delivered;
     if (KeyDown(VK_CONTROL))
-        PostToHost(UM_CUSTOMIZE_WINDOW, 0, event.pt);
+        delivered = PostToHost(UM_CUSTOMIZE_WINDOW, 0, event.pt);
     else if (KeyDown(VK_SHIFT))
-        PostToHost(UM_SETTINGS, 0, event.pt);
+        delivered = PostToHost(UM_SETTINGS, 0, event.pt);
     else
-        FeatureClick(message, event);
-    return Swallow;
+        delivered = FeatureClick(message, event);
+    return SwallowIf(delivered, code, message, lParam);
 }
 
-LRESULT MiddlePress(WPARAM message, const MOUSEHOOKSTRUCT& event) {
-    if (KeyDown(VK_SHIFT)) {
-        PostToHost(UM_SETTINGS, 0, event.pt);
-        return Swallow;
-    }
-    if (ReadShared(HookShared.itEnabled) == 1) FeatureClick(message, event);
-    return Swallow;
+LRESULT MiddlePress(int code, WPARAM message, LPARAM lParam, const MOUSEHOOKSTRUCT& event) {
+    if (KeyDown(VK_SHIFT))
+        return SwallowIf(PostToHost(UM_SETTINGS, 0, event.pt), code, message, lParam);
+    // Switched off, the middle button does nothing at all.
+    bool delivered = ReadShared(HookShared.itEnabled) != 1 || FeatureClick(message, event);
+    return SwallowIf(delivered, code, message, lParam);
 }
 
 bool IsButtonMessage(WPARAM message) {
@@ -248,15 +244,13 @@ QUILLET99HOOK_API LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM lP
         break;
     case WM_MBUTTONUP:
         if (ReadShared(HookShared.itEnabled) != 1) break;
-        PostToHost(UM_BUTTON_UP, event);
-        return Swallow;
+        return SwallowIf(PostToHost(UM_BUTTON_UP, event), code, message, lParam);
     case WM_RBUTTONUP:
     case WM_NCRBUTTONUP:
         if (ReadShared(HookShared.scrollEnabled) != 1 || !ScrollLockOn()) break;
-        PostToHost(UM_BUTTON_UP, event);
-        return Swallow;
+        return SwallowIf(PostToHost(UM_BUTTON_UP, event), code, message, lParam);
     case WM_MBUTTONDOWN:
-    case WM_NCMBUTTONDOWN: currentEvent = &event; return MiddlePress(message, event);
+    case WM_NCMBUTTONDOWN: currentEvent = &event; return MiddlePress(code, message, lParam, event);
     default: break;
     }
     return PassOn(code, message, lParam);

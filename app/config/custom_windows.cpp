@@ -1,7 +1,5 @@
 #include "config/custom_windows.h"
 
-#include <cstring>
-
 #include "config/registry_keys.h"
 #include "config/registry_value.h"
 #include "config/settings.h"
@@ -55,8 +53,11 @@ void SaveCustomWindowEntry(HWND target, HWND dialog) {
     LRESULT body = SendDlgItemMessageA(dialog, IDC_CUSTOM_BODY_FEATURE, CB_GETCURSEL, 0, 0);
     if (caption == CB_ERR || body == CB_ERR) return;
     // A window that is gone has no class, and one with a backslash in it would make a deeper
-    // key that no class matches and no delete removes.
-    if (!GetClassNameA(target, className, sizeof className) || strchr(className, '\\')) return;
+    // key that no class matches and no delete removes. A double-byte character's second byte
+    // may be a backslash's.
+    if (!GetClassNameA(target, className, sizeof className)) return;
+    for (const char* c = className; *c; c = CharNextA(c))
+        if (*c == '\\') return;
     // Opened under the Windows key, not by its whole path: some ANSI registry calls take no path
     // longer than MAX_PATH, and a class name may have 255 characters.
     RegistryKey windows, key;

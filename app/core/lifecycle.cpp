@@ -39,10 +39,10 @@ LRESULT OnCreate(HWND window) {
     MainWindow = window;
     EndHost = Shutdown;
     ShutdownDone = false;
+    CreateRolledWindows(); // for the windows of an earlier run that do not answer yet
     RecoverWindowJournal();
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     RetirePreviousVersions();
-    CreateRolledWindows();
     Suspended = 0;
     // The library's record outlives a host that ended suspended while any program still has the
     // library loaded: every start is active.
@@ -74,8 +74,9 @@ LRESULT OnClose(HWND window) {
 void Shutdown() {
     if (ShutdownDone) return;
     ShutdownDone = true;
-    // Windows left rolled up would keep their content out of reach with nothing to unroll them.
-    UnrollAllWindows();
+    // Windows left rolled up would keep their content out of reach with nothing to unroll them;
+    // one whose program hangs is left to the next start, through the journal.
+    bool allUnrolled = UnrollAllWindows();
     FreeRolledWindows();
     FreeCustomWindowTable();
     FreeFolderList();
@@ -83,7 +84,7 @@ void Shutdown() {
     DeleteTrayIcon(MainWindow); // whether or not it is shown
     TrayIconShown = 0;
     RestoreAllTrayedWindows();
-    ClearWindowJournal();
+    if (allUnrolled) ClearWindowJournal();
     DestroyTrayMenu();
     PostQuitMessage(0);
 }

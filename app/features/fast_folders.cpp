@@ -22,7 +22,8 @@ HMENU BuildFoldersMenu() {
 
 void ShowFoldersMenu(HWND mainWindow, WPARAM, LPARAM) {
     FastFoldersTarget = GetForegroundWindow();
-    if (Settings.FastFolders != 1) return;
+    // Without one (between two activations) the searches below would search the desktop.
+    if (Settings.FastFolders != 1 || !FastFoldersTarget) return;
     // Only a dialog with a box to type into can take a folder.
     if (!FindWindowExA(FastFoldersTarget, nullptr, "Edit", nullptr) &&
         !FindWindowExA(FastFoldersTarget, nullptr, "RichEdit20W", nullptr))

@@ -12,6 +12,13 @@ inline LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return static_cast<LRESULT>(result);
 }
 
+// Whether the window's program takes messages now. Calls that wait for it, as SetWindowRgn on
+// another program's window does, are made only then.
+inline bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 500, &result) != 0;
+}
+
 // Shows or hides without waiting for the window's owner to answer.
 inline void ShowForeignWindow(HWND window, int command) {
     ShowWindowAsync(window, command);

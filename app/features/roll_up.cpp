@@ -31,14 +31,33 @@ static void SetRegion(HWND window, int width, int height) {
     if (!SetWindowRgn(window, region, TRUE)) DeleteObject(region);
 }
 
-void UnrollWindow(HWND window) {
+// SetWindowRgn waits for the window's thread: a hung program is left as it is.
+bool UnrollWindow(HWND window) {
+    if (!Answers(window)) return false;
     SetRegion(window, 2 * GetSystemMetrics(SM_CXSCREEN), 2 * GetSystemMetrics(SM_CYSCREEN));
+    return true;
 }
 
-static void Unroll(RolledWindow& record) {
-    UnrollWindow(record.window.handle);
+// One that does not answer keeps its record and its journal entry for the next try.
+static bool Unroll(RolledWindow& record) {
+    if (!UnrollWindow(record.window.handle)) return false;
     record.rolled = 0;
     ForgetRolledWindow(record.window.handle);
+    return true;
+}
+
+// A window rolled up without its record could never be unrolled: room first.
+static bool HaveRoom() {
+    return RolledWindows.count < RolledWindows.room || Grow(RolledWindows);
+}
+
+static void Keep(HWND window) {
+    RolledWindows.records[RolledWindows.count++] = {Remember(window), 1};
+    Grow(RolledWindows);
+}
+
+void KeepRolledWindow(HWND window) {
+    if (HaveRoom()) Keep(window);
 }
 
 void ToggleRollUp(HWND, UINT, WPARAM wParam, LPARAM) {
@@ -56,20 +75,20 @@ void ToggleRollUp(HWND, UINT, WPARAM wParam, LPARAM) {
         Unroll(record);
         return;
     }
-    // A window rolled up without its record could never be unrolled.
-    if (RolledWindows.count >= RolledWindows.room && !Grow(RolledWindows)) return;
+    if (!HaveRoom() || !Answers(window)) return;
     int frame = GetSystemMetrics((style & WS_THICKFRAME) ? SM_CYFRAME : SM_CYDLGFRAME);
     int caption = GetSystemMetrics(SM_CYCAPTION);
     // The top frame, the title bar and two more rows stay; size and position do not change.
     SetRegion(window, 2 * GetSystemMetrics(SM_CXSCREEN), caption + frame + 2);
-    RolledWindows.records[RolledWindows.count++] = {Remember(window), 1};
-    Grow(RolledWindows);
+    Keep(window);
     JournalWindowRolled(window);
 }
 
-void UnrollAllWindows() {
+bool UnrollAllWindows() {
+    bool all = true;
     for (int i = 0; i < RolledWindows.count; ++i) {
         RolledWindow& record = RolledWindows.records[i];
-        if (record.rolled == 1 && StillThere(record.window)) Unroll(record);
+        if (record.rolled == 1 && StillThere(record.window) && !Unroll(record)) all = false;
     }
+    return all;
 }

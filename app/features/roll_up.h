@@ -20,7 +20,9 @@ extern RolledWindowList RolledWindows;
 void CreateRolledWindows();
 void FreeRolledWindows();
 void ToggleRollUp(HWND mainWindow, UINT message, WPARAM wParam, LPARAM lParam);
-// Gives a window its whole area back.
-void UnrollWindow(HWND window);
-// Shutdown: every window still rolled up is unrolled.
-void UnrollAllWindows();
+// Gives a window its whole area back; false, doing nothing, when its program does not answer.
+bool UnrollWindow(HWND window);
+// Shutdown: every window still rolled up is unrolled; false when one did not answer.
+bool UnrollAllWindows();
+// A window that an earlier run rolled up and that does not answer yet, in this run's care now.
+void KeepRolledWindow(HWND window);

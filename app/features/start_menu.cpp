@@ -18,10 +18,13 @@ void StartMenuRequest(HWND mainWindow, WPARAM wParam) {
     StartTimerOrShutdown(mainWindow, StartMenuTimer, 350);
 }
 
+// The shell's button is moved and shown by the shell's thread, which may hang.
 static void MoveStartButtonTo(POINT screen) {
     ScreenToClient(TaskbarWindow, &screen);
-    MoveWindow(StartButtonWindow, screen.x, screen.y, StartButtonRect.right - StartButtonRect.left,
-               StartButtonRect.bottom - StartButtonRect.top, FALSE);
+    SetWindowPos(StartButtonWindow, nullptr, screen.x, screen.y,
+                 StartButtonRect.right - StartButtonRect.left,
+                 StartButtonRect.bottom - StartButtonRect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_ASYNCWINDOWPOS);
 }
 
 void MoveStartButtonToCursor(int x, int y) {
@@ -30,14 +33,14 @@ void MoveStartButtonToCursor(int x, int y) {
 }
 
 void PressStartButton() {
-    ShowWindow(StartButtonWindow, SW_HIDE);
+    ShowForeignWindow(StartButtonWindow, SW_HIDE);
     SendToWindow(StartButtonWindow, WM_LBUTTONDOWN, 0, 0);
 }
 
 void RestoreStartButton() {
     SendToWindow(StartButtonWindow, WM_LBUTTONDOWN, 0, 0);
     MoveStartButtonTo({StartButtonRect.left, StartButtonRect.top});
-    ShowWindow(StartButtonWindow, SW_SHOWNOACTIVATE);
+    ShowForeignWindow(StartButtonWindow, SW_SHOWNOACTIVATE);
 }
 
 void OnStartMenuTimer(HWND mainWindow, UINT_PTR id) {

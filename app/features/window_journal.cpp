@@ -52,8 +52,8 @@ void GiveBackRecorded(const JournalRecord& stored, HWND oldHost) {
         if (StillThere(window, record.processId, record.className))
             ShowForeignWindow(window, SW_SHOW);
     } else if (record.kind == JournalRolled &&
-               StillThere(window, record.processId, record.className)) {
-        UnrollWindow(window);
+               StillThere(window, record.processId, record.className) && !UnrollWindow(window)) {
+        KeepRolledWindow(window);
     }
 }
 
@@ -109,6 +109,9 @@ void RecoverWindowJournal() {
     }
     key.Close();
     ClearWindowJournal();
+    // Those that did not answer are this run's now, and in its journal.
+    for (int i = 0; i < RolledWindows.count; ++i)
+        JournalWindowRolled(RolledWindows.records[i].window.handle);
 }
 
 void ClearWindowJournal() {

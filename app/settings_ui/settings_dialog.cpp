@@ -210,6 +210,9 @@ void OpenSettings(HWND mainWindow) {
     }
     EnsureCommonControls();
     SettingsDialogOpen = 1;
+    // Shown by a thread that is not the foreground one, the dialog comes up active within it but
+    // behind the window in front, without the keyboard.
+    SetForegroundWindow(mainWindow);
     DialogBoxParamA(AppInstance, MAKEINTRESOURCEA(IDD_SETTINGS), mainWindow, SettingsDlgProc, 0);
     // A dialog that could not be created must not block every later request.
     SettingsDialogOpen = 0;

@@ -117,6 +117,9 @@ const struct {
     {WM_NCRBUTTONDOWN, HTMINBUTTON, 0, 0, 1, 1, 1, 1, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
     {WM_NCRBUTTONDOWN, HTMINBUTTON, 1, 1, 1, 1, 1, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
     {WM_NCRBUTTONDOWN, HTMAXBUTTON, 0, 0, 1, 1, 0, 1, 3, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
+    // Double clicks go to the clicked window itself; the last brings it to the front.
+    {WM_NCMBUTTONDOWN, HTNOWHERE, 0, 0, 1, 1, 0, 0, 1, 5, Swallowed, 0, 0},
+    {WM_MBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 1, 1, Swallowed, 0, 0},
 };
 
 TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
@@ -139,8 +142,10 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
         EXPECT_EQ(Take(clicked), hit == HTSYSMENU ? closed : pressed);
     }
     EXPECT_EQ(mouseHook(HC_ACTION, WM_NCMBUTTONDOWN, 0), PassedOn) << "no event";
+    DestroyWindow(clicked); // still double clicks: one that reaches no one is not lost
+    EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, HTNOWHERE) == PassedOn && Call(WM_MBUTTONDOWN) == PassedOn);
     // A host that is gone: its window killed, and Wine goes on calling its hook.
-    DestroyWindow(host);
+    DestroyWindow(host), Switches(0, 1, 0, 0, 1, 1); // switched off, a press took no action
     EXPECT_EQ(Call(WM_MBUTTONDOWN, HTCLIENT), PassedOn);
 }
 

@@ -84,8 +84,7 @@ TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThem
     EXPECT_EQ(use(target.window, false, {}, {VK_HOME}, 0), 26);
     EXPECT_EQ(use(other, false, {}, {}, 0), -9) << "a window without a caption";
     EXPECT_EQ(Stored(entry, "CaptionFeature") + Stored(entry, "BodyFeature"), "26");
-    PostMessageA(host.window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(host.process.Wait(10000), 0u);
+    EXPECT_TRUE(host.Closes());
     EXPECT_EQ(Stored(place, "PosX") + "," + Stored(place, "PosY"), "400,5") << "stored folded";
     DestroyWindow(other);
 }

@@ -72,12 +72,42 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
     UseMenu({VK_DOWN, VK_DOWN, VK_RETURN}); // "Tray  Window"
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(foreground); }) &&
                 IsWindowVisible(target.window));
-    // "Close" on a program that hangs does not hang the host: it still exits, giving back.
-    ASSERT_TRUE(BringToFront(target.window));
-    PostMessageA(target.window, WM_APP + 1, 0, 0);
-    UseMenu({VK_UP, VK_RETURN});
-    TrayMenu({'X'});
+    TrayMenu({'X'}); // giving back
     EXPECT_EQ(host.process.Wait(10000), 0u);
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(foreground); }) &&
                 !Notify(NIM_MODIFY, host.window, 42));
+}
+
+// A program that hangs holds up nothing: after each command on its window the host carries out
+// a posted request within 1 s (a sent one it would answer even while it waited).
+TEST(EndToEnd, AHungProgramHoldsUpNothingAndItsWindowIsUnrolledOnceItAnswers) {
+    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
+    HWND other = MakeWindow("QuilletOther");
+    Target target;
+    Host host;
+    ASSERT_TRUE(target.Start("hung") && host.Start() && BringToFront(target.window));
+    auto front = [&] { return GetForegroundWindow() == target.window; }; // as the menu left it
+    auto rolled = [](HWND w) { return RegionBottom(w) == RolledBottom(); };
+    auto roll = [&](HWND w) { // up or down, on a posted request
+        bool was = rolled(w);
+        PostMessageA(host.window, UM_ROLL_WINDOW, Low16(w), 0);
+        return WaitUntil([&] { return rolled(w) != was; }, 1000);
+    };
+    ASSERT_TRUE(roll(target.window) && PostMessageA(target.window, WM_APP + 1, 0, 0));
+    ASSERT_TRUE(WaitUntil([&] { return IsHungAppWindow(target.window) && front(); }, 8000));
+    UseMenu({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}); // "Nail   Window"
+    EXPECT_TRUE(roll(other) && front()) << "after Nail";
+    UseMenu({VK_DOWN, VK_DOWN, VK_RETURN}); // "Roll   Window": left rolled up
+    EXPECT_TRUE(roll(other) && front() && rolled(target.window)) << "after Roll";
+    UseMenu({VK_UP, VK_RETURN}); // "Close"
+    EXPECT_TRUE(roll(other) && host.Closes(5000) && rolled(target.window)) << "Close, exit";
+    // The next start while it hangs takes it over; the one after it answers unrolls it.
+    for (bool hangs : {true, false}) {
+        if (!hangs) SetEvent(CreateEventA(nullptr, FALSE, FALSE, "QuilletTargetWakes"));
+        Host next;
+        ASSERT_TRUE(next.Start()) << hangs;
+        EXPECT_NE(WaitUntil([&] { return !rolled(target.window); }, 2000), hangs);
+        EXPECT_TRUE(next.Closes(5000)) << hangs;
+    }
+    EXPECT_TRUE(GetWindowLongA(target.window, GWL_EXSTYLE) & WS_EX_TOPMOST) << "nailed meanwhile";
 }

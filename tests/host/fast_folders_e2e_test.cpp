@@ -19,14 +19,17 @@ TEST(FastFolders, ARightPressOnAFileDialogsHelpButtonJumpsItToTheFolderChosen) {
         return GetForegroundWindow() == dialog && help.x > 0;
     }));
     RECT menu = {};
+    // A box of its own, to be typed into by nothing; no window in front, as between activations.
+    HWND box = CreateWindowA("EDIT", "", WS_POPUP | WS_VISIBLE, 700, 500, 200, 99, 0, 0, 0, 0);
     auto menuOpens = [&](HWND front) {
-        BringToFront(front), SettledClickAt(help, Right);
+        BringToFront(front ? front : box), front || SetActiveWindow(nullptr);
+        SettledClickAt(help, Right);
         return WaitUntil([&] { return GetWindowRect(OpenMenu(), &menu) != FALSE; }, 1000);
     };
-    for (DWORD on : {0, 1}) { // switched off; over a window without a box to type into
-        SetDword(SettingsPath, "FastFolders", on);
+    for (HWND front : {dialog, box, HWND()}) { // switched off; over a window without a box; none
+        SetDword(SettingsPath, "FastFolders", front != dialog);
         PostMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
-        EXPECT_FALSE(menuOpens(on ? MakeWindow("QuilletPlain") : dialog)) << on;
+        EXPECT_FALSE(menuOpens(front)) << front;
     }
     ASSERT_TRUE(menuOpens(dialog) && menu.left == help.x && menu.top == help.y) << "at the button";
     Type({VK_DOWN, VK_DOWN, VK_RETURN}); // the second folder

@@ -98,7 +98,12 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     Target target;
     Host host;
     ASSERT_TRUE(target.Start("settings") && host.Start());
-    SetDword(SettingsPath, "CaptionFeature", 6); // out of its list, after the first run's
+    SetDword(SettingsPath, "CaptionFeature", 6);    // out of its list, after the first run's
+    for (int opening = 0; opening < 8; ++opening) { // over another program, and Esc at once
+        HWND dialog = BringToFront(target.window) ? Open() : nullptr;
+        Type({VK_ESCAPE});
+        EXPECT_TRUE(dialog && WaitUntil([&] { return !IsWindow(dialog); }, 2000)) << opening;
+    }
     // Ctrl+Alt+R, a double click on the icon, Shift + middle click, the menu's "S&ettings...";
     // a second request while it is open (Ctrl+Alt+R, a right press on the icon) brings it
     // forward and opens nothing. Esc and the close box store none of a change; a single click

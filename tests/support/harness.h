@@ -248,8 +248,12 @@ struct Host {
                WaitUntil(
                    [&] { return hook.shared->hookProc && hook.shared->hostWindow == window; });
     }
-    // WM_CLOSE, as the tray menu's exit command sends it
-    ~Host() { PostMessageA(window, WM_CLOSE, 0, 0), process.Wait(10000); }
+    // WM_CLOSE, as the tray menu's exit command sends it: whether it ended in time.
+    bool Closes(DWORD ms = 10000) {
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        return process.Wait(ms) == 0;
+    }
+    ~Host() { Closes(); }
 };
 
 inline std::string Clipboard() {

@@ -1,8 +1,8 @@
 // The program the tests click at: a window titled "Quillet Target NAME" whose left half is bare
 // client area and whose right half is a multi-line edit control. It counts the messages it
 // receives, and answers WM_APP with the count of the message in wParam. After
-// WM_APP + 1 it answers nothing any more. WM_APP + 2 opens a file dialog, whose current folder
-// becomes the window's title.
+// WM_APP + 1 it answers nothing until the event "QuilletTargetWakes" is set. WM_APP + 2 opens a
+// file dialog, whose current folder becomes the window's title.
 //
 //   q99target.exe NAME ICONS
 // ICONS "class" gives its window class the program's icon, "none" does not.
@@ -43,7 +43,8 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
 static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Counts[message % WM_USER] += message < WM_USER;
     if (message == WM_APP) return Counts[wParam % WM_USER];
-    if (message == WM_APP + 1) Sleep(INFINITE); // a program that hangs
+    if (message == WM_APP + 1) // a program that hangs
+        WaitForSingleObject(CreateEventA(nullptr, FALSE, FALSE, "QuilletTargetWakes"), INFINITE);
     if (message == WM_APP + 2) {
         char file[MAX_PATH] = "";
         OPENFILENAMEA open = {};
