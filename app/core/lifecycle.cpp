@@ -5,6 +5,7 @@
 #include "config/settings.h"
 #include "core/hot_keys.h"
 #include "core/main_window.h"
+#include "core/message_filter.h"
 #include "core/previous_versions.h"
 #include "core/timers.h"
 #include "features/commands.h"
@@ -39,6 +40,7 @@ LRESULT OnCreate(HWND window) {
     ShutdownDone = false;
     RecoverWindowJournal();
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    AllowMessagesFromOtherPrograms(window, TaskbarCreatedMessage);
     RetirePreviousVersions();
     CreateRolledWindows();
     Suspended = 0;

@@ -4,6 +4,7 @@
 #include "core/scroll_mode.h"
 #include "features/start_menu.h"
 #include "features/tray_menu.h"
+#include "features/tray_windows.h"
 #include "indicator/indicator.h"
 
 bool StartTimerOrShutdown(HWND window, UINT_PTR id, UINT milliseconds) {
@@ -26,7 +27,10 @@ LRESULT OnTimer(HWND window, UINT_PTR id) {
     case PressStartTimer:
     case RestoreStartTimer: OnStartMenuTimer(window, id); break;
     case ScrollTimer: OnScrollTimer(window); break;
-    case IndicatorTimer: OnIndicatorTimer(); break;
+    case IndicatorTimer:
+        OnIndicatorTimer();
+        ReleaseTrayedWindowsShownAgain();
+        break;
     default: break;
     }
     return 0;

@@ -19,17 +19,28 @@ TEST(FastFolders, ARightPressOnAFileDialogsHelpButtonJumpsItToTheFolderChosen) {
         return GetForegroundWindow() == dialog && help.x > 0;
     }));
     RECT menu = {};
-    auto menuOpens = [&](HWND front) {
-        BringToFront(front), SettledClickAt(help, Right);
-        return WaitUntil([&] { return GetWindowRect(OpenMenu(), &menu) != FALSE; }, 1000);
+    POINT at = {}; // by a right press on the "?" button, or else by Ctrl+Alt+F here
+    auto menuOpens = [&](HWND front, bool hotKey = false, DWORD wait = 5000) {
+        BringToFront(front), MoveMouseTo(at = hotKey ? Target::At(front, 40, 80) : help);
+        if (!hotKey) PumpFor(300), ClickAt(at, Right); // once the cursor has settled there
+        if (hotKey) PumpFor(300), HeldKey(VK_CONTROL), HeldKey(VK_MENU), Type({'F'});
+        return WaitUntil([&] { return GetWindowRect(OpenMenu(), &menu) != FALSE; }, wait) &&
+               menu.left == at.x && menu.top == at.y;
     };
     for (DWORD on : {0, 1}) { // switched off; over a window without a box to type into
         SetDword(SettingsPath, "FastFolders", on);
         PostMessageA(host.window, UM_RELOAD_SETTINGS, 0, 0);
-        EXPECT_FALSE(menuOpens(on ? MakeWindow("QuilletPlain") : dialog)) << on;
+        EXPECT_FALSE(menuOpens(on ? MakeWindow("QuilletPlain") : dialog, on, 1000)) << on;
     }
-    ASSERT_TRUE(menuOpens(dialog) && menu.left == help.x && menu.top == help.y) << "at the button";
+    ASSERT_TRUE(menuOpens(dialog)) << "at the button";
     Type({VK_DOWN, VK_DOWN, VK_RETURN}); // the second folder
     // The dialog's current folder becomes the target's title (FindWindow ignores case).
     EXPECT_TRUE(WaitUntil([] { return FindWindowA("QuilletTarget", "C:\\windows\\system32"); }));
+    // A dialog without "?", its box nested: the first folder typed there and confirmed.
+    PostMessageA(target.window, WM_APP + 3, 0, 0);
+    ASSERT_TRUE(WaitUntil(
+        [&] { return IsWindowVisible(dialog = FindWindowA(0, "Quillet Target nested")); }));
+    ASSERT_TRUE(menuOpens(dialog, true)) << "at the cursor";
+    Type({VK_DOWN, VK_RETURN});
+    EXPECT_TRUE(WaitUntil([] { return FindWindowA("QuilletTarget", "C:\\windows"); }));
 }

@@ -44,6 +44,13 @@ std::string Marks() {
 
 auto HostIcon = [](WORD id) { return LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)); };
 
+std::string Typed; // what the keyboard typed while observed: " +17" a press, " -17" a release
+LRESULT CALLBACK KeyboardObserver(int code, WPARAM wParam, LPARAM lParam) {
+    auto* key = reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam);
+    Typed += (key->flags & LLKHF_UP ? " -" : " +") + std::to_string(key->vkCode);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 class HostCore : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -77,6 +84,9 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
     StartHost();
     EXPECT_TRUE(Shared.itEnabled == 1 && Shared.hostWindow == MainWindow &&
                 !IsWindowVisible(MainWindow));
+    SendMessageA(MainWindow, UM_START_MENU, Low16(TaskbarWindow), 0);
+    SendMessageA(MainWindow, UM_START_MENU, Low16(StartButtonWindow), 0);
+    EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
     std::string written; // a first run's
     for (const char* name : {"CaptionFeature", "LogitechFeature", "BodyFeature", "LoadOnStartUp",
                              "ShowState", "DetectMiddleButton", "ShowTrayIcon", "TrayOnMinimize",
@@ -92,13 +102,17 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
     SetRaw(SettingsPath, "BodyFeature", REG_DWORD, "\2\0", 2);
     SetString(SettingsPath, "RunCommand", std::string(600, 'x'));
     SetRaw(SettingsPath, "RunBodyCommand", REG_SZ, "calc.exe", 8);
+    // Found before the shell's, a taskbar without a Start button, as from Windows Vista on.
+    HWND bare = Make("Shell_TrayWnd", WS_POPUP | WS_VISIBLE);
+    SetWindowPos(bare, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HHOOK observer = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardObserver, GetModuleHandleA(0), 0);
     StartHost();
     EXPECT_TRUE(Settings.BodyFeature == 5 && !Settings.RunCommand[0]);
     EXPECT_STREQ(Settings.RunBodyCommand, "calc.exe");
+    ASSERT_TRUE(TaskbarWindow == bare && !StartButtonWindow);
+    SendMessageA(MainWindow, UM_START_MENU, 0, 0), PumpFor(200);
+    EXPECT_TRUE(Typed == " +17 +27 -27 -17" && !KillTimer(MainWindow, StartMenuTimer)) << Typed;
     // The Start-menu chain moves the button under the cursor, presses it and puts it back.
-    SendMessageA(MainWindow, UM_START_MENU, Low16(TaskbarWindow), 0);
-    SendMessageA(MainWindow, UM_START_MENU, Low16(StartButtonWindow), 0);
-    EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
     TaskbarWindow = Make("bar", WS_POPUP | WS_VISIBLE);
     StartButtonWindow = Make("BUTTON", WS_CHILD | WS_VISIBLE, TaskbarWindow);
     RECT home, now, moved = {};
@@ -112,6 +126,8 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
     })) << "moved and put back";
     EXPECT_TRUE(moved.left == 300 && moved.top == 380) << "20 px above the cursor";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
+    EXPECT_EQ(Typed, " +17 +27 -27 -17") << "Ctrl+Esc where a Start button was found";
+    UnhookWindowsHookEx(observer);
     // A timer that cannot be started ends the host.
     EXPECT_TRUE(!StartTimerOrShutdown(HWND(1), StartMenuTimer, 100) && QuitPosted()) << "no window";
 }

@@ -125,10 +125,10 @@ inline void Type(std::initializer_list<WORD> keys) {
     }
 }
 
-// The pop-up menu on the screen, or null.
-inline HWND OpenMenu() {
+// The pop-up menu (or the window of another such class) on the screen, or null.
+inline HWND OpenMenu(const char* className = "#32768") {
     HWND menu = nullptr;
-    while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) && !IsWindowVisible(menu)) {
+    while ((menu = FindWindowExA(nullptr, menu, className, nullptr)) && !IsWindowVisible(menu)) {
     }
     return menu;
 }
@@ -313,6 +313,16 @@ inline POINT TrayIcon(int place) {
     GetWindowRect(FindWindowA("Shell_TrayWnd", nullptr), &bar);
     LONG cell = GetSystemMetrics(SM_CXSMICON) + 4;
     return {bar.right - cell * place - cell / 2, (bar.top + bar.bottom) / 2};
+}
+
+// The tip the shell shows while the mouse rests on this place of the notification area.
+inline std::wstring TipAt(POINT place) {
+    wchar_t tip[128] = {};
+    MoveMouseTo({place.x, place.y - 300}), WaitUntil([] { return !OpenMenu("tooltips_class32"); });
+    MoveMouseTo(place);
+    WaitUntil(
+        [&] { return SendMessageW(OpenMenu("tooltips_class32"), WM_GETTEXT, 128, LPARAM(tip)); });
+    return tip;
 }
 
 // A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
