@@ -28,19 +28,19 @@ constexpr int MaxPerLevel = 8;
 // Breadth first down the levels, at most MaxPerLevel windows on each.
 template <size_t Depth>
 HWND FindNested(HWND dialog, const Level (&levels)[Depth]) {
-    HWND found[MaxPerLevel] = {dialog};
+    HWND found[MaxPerLevel] = {dialog}, next[MaxPerLevel];
     int count = 1;
     for (const Level& level : levels) {
-        HWND next[MaxPerLevel];
         int nextCount = 0;
-        for (int i = 0; i < count; ++i)
-            for (HWND child = nullptr;
-                 nextCount < MaxPerLevel &&
-                 (child = FindWindowExA(found[i], child, level.className, nullptr));)
+        for (int i = 0; i < count; ++i) {
+            HWND child = nullptr;
+            while (nextCount < MaxPerLevel &&
+                   (child = FindWindowExA(found[i], child, level.className, nullptr)))
                 if (!level.id || GetDlgCtrlID(child) == level.id) next[nextCount++] = child;
-        for (int i = 0; i < nextCount; ++i)
-            found[i] = next[i];
+        }
         if (!(count = nextCount)) return nullptr;
+        for (int i = 0; i < count; ++i)
+            found[i] = next[i];
     }
     return found[0];
 }

@@ -68,9 +68,9 @@ TEST(Folders, StoreMenuTypingAndDialogListValueNamesTypeAndAddOrRemoveOnlyWhenCo
     HandleCommand(nullptr, 10016), HandleCommand(nullptr, 10000), PumpFor(100);
     EXPECT_EQ(Received, "[]C:\\!Caf\xe9");
     // Windows Vista's Save dialog nests its box deeper, after the list of file types.
-    FastFoldersTarget = MakeWindow("QuilletSaveDialog");
-    HWND view = MakeWindow("DUIViewWndClassName", WS_CHILD, FastFoldersTarget), names = nullptr;
-    view = MakeWindow("DirectUIHWND", WS_CHILD, view);
+    HWND names = nullptr, view = FastFoldersTarget = MakeWindow("QuilletSaveDialog");
+    for (const char* level : {"DUIViewWndClassName", "DirectUIHWND"})
+        view = MakeWindow(level, WS_CHILD, view);
     for (DWORD style : {CBS_DROPDOWNLIST, CBS_DROPDOWN})
         names = CreateWindowA("ComboBox", "", WS_CHILD | style, 0, 0, 99, 99,
                               MakeWindow("FloatNotifySink", WS_CHILD, view), 0, 0, 0);

@@ -318,8 +318,7 @@ inline POINT TrayIcon(int place) {
 // The tip the shell shows while the mouse rests on this place of the notification area.
 inline std::wstring TipAt(POINT place) {
     wchar_t tip[128] = {};
-    MoveMouseTo({place.x, place.y - 300}), WaitUntil([] { return !OpenMenu("tooltips_class32"); });
-    MoveMouseTo(place);
+    MoveMouseTo({place.x, place.y - 300}), MoveMouseTo(place);
     WaitUntil(
         [&] { return SendMessageW(OpenMenu("tooltips_class32"), WM_GETTEXT, 128, LPARAM(tip)); });
     return tip;

@@ -2,15 +2,13 @@
 // client area and whose right half is a multi-line edit control. It counts the messages it
 // receives, and answers WM_APP with the count of the message in wParam. After
 // WM_APP + 1 it answers nothing any more. WM_APP + 2 opens a file dialog, whose current folder
-// becomes the window's title. WM_APP + 3 opens "Quillet Target nested", whose file-name box is
-// nested as in the Open dialog of Windows 2000 and later; Enter there makes its text the title.
+// becomes the window's title.
 //
 //   q99target.exe NAME ICONS
 // ICONS "class" gives its window class the program's icon, "none" does not.
 // A copy under another name stands in for any program or a document's associated program: it
 // appends its path and command line to the file named by QUILLET_RECORD, and ends.
 #include <windows.h>
-#include <commctrl.h>
 #include <commdlg.h>
 
 #include <cstring>
@@ -42,14 +40,6 @@ static UINT_PTR CALLBACK FileDialogHook(HWND dialog, UINT message, WPARAM, LPARA
     return SetParent(FindWindowExA(name, 0, "Edit", 0), box), 0;
 }
 
-static WNDPROC NestedEditProc;
-static LRESULT CALLBACK NestedEdit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-    char text[MAX_PATH];
-    if (message == WM_KEYDOWN && wParam == VK_RETURN && GetWindowTextA(edit, text, MAX_PATH))
-        SetWindowTextA(GetAncestor(edit, GA_ROOT), text);
-    return CallWindowProcA(NestedEditProc, edit, message, wParam, lParam);
-}
-
 static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Counts[message % WM_USER] += message < WM_USER;
     if (message == WM_APP) return Counts[wParam % WM_USER];
@@ -61,17 +51,6 @@ static LRESULT CALLBACK TargetWndProc(HWND window, UINT message, WPARAM wParam, 
         open.nMaxFile = MAX_PATH, open.Flags = OFN_EXPLORER | OFN_ENABLEHOOK;
         open.lpfnHook = FileDialogHook;
         GetOpenFileNameA(&open);
-    }
-    if (message == WM_APP + 3) {
-        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_USEREX_CLASSES};
-        InitCommonControlsEx(&classes);
-        HWND box = CreateWindowA("QuilletTarget", "Quillet Target nested", WS_OVERLAPPEDWINDOW, 300,
-                                 200, 400, 200, window, 0, 0, 0);
-        HWND names = CreateWindowA(WC_COMBOBOXEXA, "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, 9, 9,
-                                   300, 99, box, HMENU(0x47C), 0, 0); // > ComboBox > Edit
-        HWND edit = FindWindowExA(FindWindowExA(names, 0, "ComboBox", 0), 0, "Edit", 0);
-        NestedEditProc = WNDPROC(SetWindowLongPtrA(edit, GWLP_WNDPROC, LONG_PTR(NestedEdit)));
-        ShowWindow(box, SW_SHOW);
     }
     if (message == WM_DESTROY) PostQuitMessage(0);
     // Ctrl+C and Ctrl+V go to the edit control.
