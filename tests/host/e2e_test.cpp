@@ -44,7 +44,7 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
     EXPECT_EQ(TipAt(TrayIcon(1)), title);
     Notify(NIM_DELETE, host.window, 555); // as with a new shell
     PostMessageA(host.window, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_EQ(TipAt(TrayIcon(1)), title) << "added back";
+    EXPECT_TRUE(WaitUntil(icon) && TipAt(TrayIcon(1)) == title) << "added back";
     ShowWindow(own, SW_SHOW);
     EXPECT_TRUE(WaitUntil([&] { return !icon(); })) << "kept";
     DestroyWindow(own), ClickAt(target.Caption(), Middle);

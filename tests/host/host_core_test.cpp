@@ -190,7 +190,7 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUp
     Target hung; // its window visible until it hides: that is not its program showing it again
     ASSERT_TRUE(hung.Start("hung") && PostMessageA(hung.window, WM_APP + 1, 0, 0));
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(hung.window), 0), PumpFor(500);
-    EXPECT_EQ(TrayedWindows[6].window.handle, hung.window);
+    EXPECT_EQ(TrayedWindows[6].icon.uID, 561u);
     // Roll-up keeps the title bar and unrolls on the next request and at the end.
     HWND sizable = Make("sizable"), fixed = Make("fixed", WS_CAPTION | WS_VISIBLE);
     auto roll = [](HWND w) { SendMessageA(MainWindow, UM_ROLL_WINDOW, Low16(w), 0); };
