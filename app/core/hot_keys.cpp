@@ -17,6 +17,7 @@ void RegisterHotKeys(HWND window) {
     if (Settings.HotKey == 1) RegisterWindowFeaturesHotKey(window);
     RegisterLetter(window, CustomizeHotKey, 'c');
     RegisterLetter(window, SettingsHotKey, 'r');
+    RegisterLetter(window, FastFoldersHotKey, 'f');
 }
 
 void HotKeyAction(HWND window, WPARAM id, LPARAM lParam) {
@@ -24,6 +25,11 @@ void HotKeyAction(HWND window, WPARAM id, LPARAM lParam) {
     case WindowFeaturesHotKey: SendMessageA(window, UM_WINDOW_FEATURES_MENU, id, lParam); break;
     case CustomizeHotKey: SendMessageA(window, UM_CUSTOMIZE_WINDOW, id, lParam); break;
     case SettingsHotKey: SendMessageA(window, UM_SETTINGS, id, lParam); break;
+    case FastFoldersHotKey:
+        // As the right press on the "?" button of the window in front.
+        SendMessageA(window, UM_FAST_FOLDERS, reinterpret_cast<WPARAM>(GetForegroundWindow()),
+                     lParam);
+        break;
     default: break;
     }
 }

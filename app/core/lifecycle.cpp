@@ -6,6 +6,7 @@
 #include "core/apply_settings.h"
 #include "core/host.h"
 #include "core/hot_keys.h"
+#include "core/message_filter.h"
 #include "core/previous_versions.h"
 #include "core/timers.h"
 #include "features/commands.h"
@@ -42,6 +43,7 @@ LRESULT OnCreate(HWND window) {
     CreateRolledWindows(); // for the windows of an earlier run that do not answer yet
     RecoverWindowJournal();
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    AllowMessagesFromOtherPrograms(window, TaskbarCreatedMessage);
     RetirePreviousVersions();
     Suspended = 0;
     // The library's record outlives a host that ended suspended while any program still has the

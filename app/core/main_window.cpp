@@ -54,7 +54,10 @@ static LRESULT OnTimer(HWND window, UINT_PTR id) {
     case PressStartTimer:
     case RestoreStartTimer: OnStartMenuTimer(window, id); break;
     case ScrollTimer: OnScrollTimer(window); break;
-    case IndicatorTimer: OnIndicatorTimer(); break;
+    case IndicatorTimer:
+        OnIndicatorTimer();
+        ReleaseTrayedWindowsShownAgain();
+        break;
     default: break;
     }
     return 0;

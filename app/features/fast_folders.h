@@ -1,5 +1,6 @@
-// Fast Folders: a right press on the "?" button of a file dialog's caption pops up the favourite
-// folders at the cursor, and the folder chosen is typed into the dialog's file-name box.
+// Fast Folders: a right press on the "?" button of a file dialog's caption, or Ctrl+Alt+F, pops up
+// the favourite folders at the cursor, and the folder chosen is typed into the dialog's
+// file-name box, its own child or nested as in the file dialogs of Windows 2000 and later.
 #pragma once
 
 #include <windows.h>

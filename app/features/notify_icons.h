@@ -11,9 +11,12 @@ constexpr UINT FirstTrayedIconId = 555;
 
 // An icon's record in its 88-byte form, which every shell since Windows 95 reads.
 NOTIFYICONDATAA NotifyIconRecord(HWND owner, UINT id);
-// False when the shell refuses the icon.
-bool AddNotifyIcon(const NOTIFYICONDATAA& icon);
+// Whether the shell takes tips in Unicode: the NT family's does.
+bool UnicodeTips();
+// False when the shell refuses the icon. A wide tip, where given and UnicodeTips(), stands for
+// the record's own.
+bool AddNotifyIcon(const NOTIFYICONDATAA& icon, const WCHAR* wideTip = nullptr);
 bool ModifyNotifyIcon(const NOTIFYICONDATAA& icon);
 // After the shell started again: added, or changed where the shell kept it.
-bool AddNotifyIconAgain(const NOTIFYICONDATAA& icon);
+bool AddNotifyIconAgain(const NOTIFYICONDATAA& icon, const WCHAR* wideTip = nullptr);
 void DeleteNotifyIcon(HWND owner, UINT id);

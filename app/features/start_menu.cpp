@@ -9,11 +9,25 @@
 RECT StartButtonRect;
 POINT StartMenuPoint;
 
+static void Key(BYTE key, DWORD flags) {
+    keybd_event(key, static_cast<BYTE>(MapVirtualKeyA(key, 0)), flags, 0);
+}
+
+static void TypeControlEscape() {
+    Key(VK_CONTROL, 0), Key(VK_ESCAPE, 0);
+    Key(VK_ESCAPE, KEYEVENTF_KEYUP), Key(VK_CONTROL, KEYEVENTF_KEYUP);
+}
+
 void StartMenuRequest(HWND mainWindow, WPARAM wParam) {
     HWND clicked = WindowFromMessageParam(wParam);
     // A click on the taskbar itself is left alone.
     if (SameWindow(clicked, TaskbarWindow) || SameWindow(TopLevelWindowOf(clicked), TaskbarWindow))
         return;
+    // From Windows Vista on the taskbar has no Start button to move: the keyboard's way.
+    if (!StartButtonWindow) {
+        TypeControlEscape();
+        return;
+    }
     SetForegroundWindow(mainWindow);
     StartTimerOrShutdown(mainWindow, StartMenuTimer, 350);
 }

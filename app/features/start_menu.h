@@ -1,5 +1,6 @@
 // The Start menu under the cursor: the taskbar's own Start button is moved under the cursor,
-// pressed there, and put back, one step per tick of timers 7, 8 and 9.
+// pressed there, and put back, one step per tick of timers 7, 8 and 9. Where the taskbar has no
+// Start button, Ctrl+Esc opens the menu where the system puts it.
 #pragma once
 
 #include <windows.h>

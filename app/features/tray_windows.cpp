@@ -1,5 +1,6 @@
 #include "features/tray_windows.h"
 
+#include "core/later_call.h"
 #include "features/foreign_window.h"
 #include "features/notify_icons.h"
 #include "features/taskbar.h"
@@ -24,15 +25,27 @@ void FreeSlot(TrayedWindow& slot) {
     slot.icon.uID = 0;
 }
 
+void Release(TrayedWindow& slot) {
+    DeleteNotifyIcon(slot.icon.hWnd, slot.icon.uID);
+    ForgetHiddenWindow(slot.icon.uID);
+    FreeSlot(slot);
+}
+
 // A window whose handle names another window by now is left as it is.
 void GiveBack(TrayedWindow& slot) {
-    DeleteNotifyIcon(slot.icon.hWnd, slot.icon.uID);
     if (StillThere(slot.window)) {
         ShowForeignWindow(slot.window.handle, SW_SHOW);
         SetForegroundWindow(slot.window.handle);
     }
-    ForgetHiddenWindow(slot.icon.uID);
-    FreeSlot(slot);
+    Release(slot);
+}
+
+// On the NT family a title outside the ANSI code page would read as question marks.
+void ReadWideTitle(HWND window, WCHAR (&tip)[64]) {
+    using WindowTextW = int(WINAPI*)(HWND, LPWSTR, int);
+    auto text = UnicodeTips() ? LaterCall<WindowTextW>("USER32.DLL", "GetWindowTextW") : nullptr;
+    tip[0] = 0;
+    if (text) text(window, tip, 64);
 }
 
 } // namespace
@@ -53,11 +66,13 @@ void SendWindowToTray(HWND mainWindow, UINT, WPARAM wParam, LPARAM) {
     slot.icon.uCallbackMessage = UM_TRAYED_WINDOW_ICON;
     slot.icon.hIcon = WindowIcon(window, slot.ownIcon);
     GetWindowTextA(window, slot.icon.szTip, 64);
+    ReadWideTitle(window, slot.wideTip);
     slot.window = Remember(window);
+    slot.seenHidden = false;
 
     ShowForeignWindow(window, SW_HIDE);
     // Without its icon the window would be lost to the user.
-    if (!AddNotifyIcon(slot.icon)) {
+    if (!AddNotifyIcon(slot.icon, slot.wideTip)) {
         ShowForeignWindow(window, SW_SHOW);
         FreeSlot(slot);
         return;
@@ -81,7 +96,19 @@ void AddTrayedWindowIconsAgain() {
         bool there = StillThere(slot.window), owned = false;
         if (there) SetIcon(slot, WindowIcon(slot.window.handle, owned), owned);
         // A hidden window without an icon is lost to the user.
-        if (!there || !AddNotifyIconAgain(slot.icon)) GiveBack(slot);
+        if (!there || !AddNotifyIconAgain(slot.icon, slot.wideTip)) GiveBack(slot);
+    }
+}
+
+void ReleaseTrayedWindowsShownAgain() {
+    for (TrayedWindow& slot : TrayedWindows) {
+        if (slot.icon.uID == 0) continue;
+        // Until the hide takes effect the window is still visible: that is not showing again.
+        // Shown again (or its handle taken over by a stranger), the icon stands for nothing.
+        if (!IsWindowVisible(slot.window.handle))
+            slot.seenHidden = true;
+        else if (slot.seenHidden)
+            Release(slot);
     }
 }
 

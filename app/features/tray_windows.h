@@ -13,7 +13,9 @@ constexpr int TraySlotCount = 15;
 struct TrayedWindow {
     KnownWindow window;
     NOTIFYICONDATAA icon; // in its 88-byte form: cbSize NOTIFYICONDATAA_V1_SIZE
+    WCHAR wideTip[64];    // the title in Unicode where the shell takes it, else empty
     bool ownIcon;         // made from the window's program file, so destroyed with the slot
+    bool seenHidden;      // the hide has taken effect (it is asynchronous)
 };
 extern std::array<TrayedWindow, TraySlotCount> TrayedWindows;
 
@@ -23,3 +25,5 @@ void RestoreTrayedWindow(WPARAM wParam, LPARAM lParam);
 void RestoreAllTrayedWindows();
 // The shell started again (Explorer restarted): every hidden window's icon is added again.
 void AddTrayedWindowIconsAgain();
+// Timer 17: a hidden window that its own program has shown again gives up its icon and slot.
+void ReleaseTrayedWindowsShownAgain();

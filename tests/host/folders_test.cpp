@@ -67,6 +67,16 @@ TEST(Folders, StoreMenuTypingAndDialogListValueNamesTypeAndAddOrRemoveOnlyWhenCo
     SetString(Folders, "C:\\!Caf\xe9", ""), LoadFolderList();
     HandleCommand(nullptr, 10016), HandleCommand(nullptr, 10000), PumpFor(100);
     EXPECT_EQ(Received, "[]C:\\!Caf\xe9");
+    // Windows Vista's Save dialog nests its box deeper, after the list of file types.
+    HWND names = nullptr, view = FastFoldersTarget = MakeWindow("QuilletSaveDialog");
+    for (const char* level : {"DUIViewWndClassName", "DirectUIHWND"})
+        view = MakeWindow(level, WS_CHILD, view);
+    for (DWORD style : {CBS_DROPDOWNLIST, CBS_DROPDOWN})
+        names = CreateWindowA("ComboBox", "", WS_CHILD | style, 0, 0, 99, 99,
+                              MakeWindow("FloatNotifySink", WS_CHILD, view), 0, 0, 0);
+    char typed[MAX_PATH] = {};
+    ApplyFolder(0), GetWindowTextA(FindWindowExA(names, 0, "Edit", 0), typed, MAX_PATH);
+    EXPECT_STREQ(typed, "C:\\!Caf\xe9");
     Target hung; // a program that hangs does not hang the host
     ASSERT_TRUE(hung.Start("hung") && PostMessageA(hung.window, WM_APP + 1, 0, 0));
     FastFoldersTarget = hung.window;

@@ -67,6 +67,13 @@ std::vector<COLORREF> Drawn(UINT action, UINT state) {
     return DeleteObject(SelectObject(dc, old)), DeleteDC(dc), pixels;
 }
 
+std::string Typed; // what the keyboard typed while observed: " +17" a press, " -17" a release
+LRESULT CALLBACK KeyboardObserver(int code, WPARAM wParam, LPARAM lParam) {
+    auto* key = reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam);
+    Typed += (key->flags & LLKHF_UP ? " -" : " +") + std::to_string(key->vkCode);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 class HostCore : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -103,6 +110,9 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
     StartHost();
     EXPECT_TRUE(Shared.itEnabled == 1 && Shared.hostWindow == MainWindow &&
                 !IsWindowVisible(MainWindow) && Notify(NIM_MODIFY, MainWindow, 42));
+    for (HWND clicked : {TaskbarWindow, StartButtonWindow})
+        SendMessageA(MainWindow, UM_START_MENU, Low16(clicked), 0);
+    EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
     // The older versions' start-up entries go, another program's stays; a first run's settings.
     std::string written = Stored(RunPath, "Quillet 97") + Stored(RunPath, "Other") +
                           Stored(RunPath, "Quillet 98", HKEY_LOCAL_MACHINE) +
@@ -121,13 +131,17 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
     SetRaw(SettingsPath, "BodyFeature", REG_DWORD, "\2\0", 2);
     SetString(SettingsPath, "RunCommand", std::string(600, 'x'));
     SetRaw(SettingsPath, "RunBodyCommand", REG_SZ, "calc.exe", 8);
+    // Found before the shell's, a taskbar without a Start button, as from Windows Vista on.
+    HWND bare = Make("Shell_TrayWnd", WS_POPUP | WS_VISIBLE);
+    HHOOK observer = SetWindowsHookExA(WH_KEYBOARD_LL, KeyboardObserver, GetModuleHandleA(0), 0);
     StartHost();
     EXPECT_TRUE(Settings.BodyFeature == 5 && !Settings.RunCommand[0]);
     EXPECT_STREQ(Settings.RunBodyCommand, "calc.exe");
+    SendMessageA(MainWindow, UM_START_MENU, 0, 0), PumpFor(200);
+    EXPECT_TRUE(TaskbarWindow == bare && !StartButtonWindow && Typed == " +17 +27 -27 -17" &&
+                !KillTimer(MainWindow, StartMenuTimer))
+        << Typed;
     // The Start-menu chain moves the button under the cursor, presses it and puts it back.
-    SendMessageA(MainWindow, UM_START_MENU, Low16(TaskbarWindow), 0);
-    SendMessageA(MainWindow, UM_START_MENU, Low16(StartButtonWindow), 0);
-    EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
     TaskbarWindow = Make("bar", WS_POPUP | WS_VISIBLE);
     StartButtonWindow = Make("BUTTON", WS_CHILD | WS_VISIBLE, TaskbarWindow, StartButton);
     RECT home, now, moved = {};
@@ -141,6 +155,8 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
     })) << "moved and put back";
     EXPECT_TRUE(moved.left == 300 && moved.top == 380 && Presses == 2) << "20 px above the cursor";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
+    EXPECT_EQ(Typed, " +17 +27 -27 -17") << "Ctrl+Esc where a Start button was found";
+    UnhookWindowsHookEx(observer);
     // A timer that cannot be started ends the host.
     EXPECT_TRUE(!StartTimerOrShutdown(HWND(1), StartMenuTimer, 100) && QuitPosted()) << "no window";
 }
@@ -202,6 +218,11 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUp
             shown += IsWindowVisible(sent[6]) ? "1" : "0";
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(sent[15]), 0);
     EXPECT_TRUE(shown == "0001" && !IsWindowVisible(sent[15]) && TrayedWindows[6].icon.uID == 561);
+    SendMessageA(MainWindow, UM_TRAYED_WINDOW_ICON, 561, WM_LBUTTONDOWN);
+    Target hung; // its window visible until it hides: that is not its program showing it again
+    ASSERT_TRUE(hung.Start("hung") && PostMessageA(hung.window, WM_APP + 1, 0, 0));
+    SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(hung.window), 0), PumpFor(500);
+    EXPECT_EQ(TrayedWindows[6].icon.uID, 561u);
     // Roll-up keeps the title bar and unrolls on the next request and at the end.
     HWND sizable = Make("sizable"), fixed = Make("fixed", WS_CAPTION | WS_VISIBLE);
     auto roll = [](HWND w) { SendMessageA(MainWindow, UM_ROLL_WINDOW, Low16(w), 0); };

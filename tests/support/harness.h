@@ -118,10 +118,10 @@ inline void Type(std::initializer_list<WORD> keys) {
             SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key), PumpFor(150);
 }
 
-// The pop-up menu on the screen, or null.
-inline HWND OpenMenu() {
+// The pop-up menu (or the window of another such class) on the screen, or null.
+inline HWND OpenMenu(const char* className = "#32768") {
     HWND menu = nullptr;
-    while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) && !IsWindowVisible(menu)) {
+    while ((menu = FindWindowExA(nullptr, menu, className, nullptr)) && !IsWindowVisible(menu)) {
     }
     return menu;
 }
@@ -312,6 +312,15 @@ inline std::vector<COLORREF> Pixels(HDC dc, LONG x, LONG y, LONG width, LONG hei
     for (LONG i = 0; i < width * height; ++i)
         pixels[i] = GetPixel(from, x + i % width, y + i / width);
     return dc || ReleaseDC(nullptr, from), pixels;
+}
+
+// The tip the shell shows while the mouse rests on this place of the notification area.
+inline std::wstring TipAt(POINT place) {
+    wchar_t tip[128] = {};
+    MoveMouseTo({place.x, place.y - 300}), MoveMouseTo(place);
+    WaitUntil(
+        [&] { return SendMessageW(OpenMenu("tooltips_class32"), WM_GETTEXT, 128, LPARAM(tip)); });
+    return tip;
 }
 
 // A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
