@@ -133,7 +133,7 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
         EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, MAKELPARAM(150, 70)}} : Posts{}));
     }
     // The double-click feature closes from the system-menu icon and presses a button once.
-    Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_SCROLL_WINDOW);
+    Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_DOUBLE_CLICK), Take(clicked); // the table's
     for (UINT hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
         const LPARAM at = MAKELPARAM(150, 70);
         Posts pressed = {{WM_NCLBUTTONDOWN, hit, at}, {WM_LBUTTONUP, MK_MBUTTON, at}},
