@@ -17,11 +17,13 @@ HWND Shown(const char* title) { // a visible dialog or message box
     HWND box = FindWindowA("#32770", title);
     return IsWindowVisible(box) ? box : nullptr;
 }
-HWND Dialog;                                            // the settings dialog that is open
-HWND Open() {                                           // with Ctrl+Alt+R
-    HeldKey(VK_CONTROL), HeldKey(VK_MENU), Type({'R'}); // held to the statement's end
-    EXPECT_TRUE(WaitUntil([] { return (Dialog = Shown("Quillet 99 - Settings")) != nullptr; }));
-    return Dialog;
+HWND Dialog;  // the settings dialog that is open
+HWND Open() { // with Ctrl+Alt+R, watched closely: a key pressed as it shows must reach it
+    HeldKey control(VK_CONTROL), alt(VK_MENU);
+    SendInputOf(INPUT_KEYBOARD, 0, {}, 'R'), SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, 'R');
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(1))
+        if ((Dialog = Shown("Quillet 99 - Settings"))) return Dialog;
+    return ADD_FAILURE() << "no settings dialog", nullptr;
 }
 POINT At(HWND window, int id, LONG x = 8, LONG y = 6) {
     return Target::At(GetDlgItem(window, id), x, y);
@@ -33,7 +35,7 @@ LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 bool Answered(POINT at, int answer) {
     SettledClickAt(at, Left);
     if (!WaitUntil([] { return Shown("Quillet 99") != nullptr; })) return false;
-    ClickAt(At(Shown("Quillet 99"), answer), Left);
+    SettledClickAt(At(Shown("Quillet 99"), answer), Left);
     return WaitUntil([] { return !Shown("Quillet 99"); });
 }
 
@@ -154,7 +156,7 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     EXPECT_EQ(Stored(WindowsPath + "\\ClassA", "Title") + Stored(WindowsPath + "\\ClassB", "Title"),
               "<none>Beta");
     // Cancel stores none of the changes.
-    ClickAt(At(Dialog, IDCANCEL), Left);
+    SettledClickAt(At(Dialog, IDCANCEL), Left);
     ASSERT_TRUE(WaitUntil([] { return !IsWindow(Dialog); }));
     EXPECT_EQ(Stored(SettingsPath, "CaptionFeature"), "6");
 
