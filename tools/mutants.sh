@@ -74,8 +74,8 @@ apply() {
         $text =~ s/\Q$from\E/$to/; print $text;' "$file"
 }
 
-# One test: "pass", "killed" (a test reported a failure: a gtest "[  FAILED  ]" line, or a
-# check of ctest's that failed by its own verdict), "timeout", or "broken" (it did not run, or
+# One test: "pass", "killed" (a test reported a failure: a gtest assertion's "Failure" or a
+# "[  FAILED  ]" line, or a check of ctest's that failed by its own verdict), "timeout", or "broken" (it did not run, or
 # ended without a verdict). ctest:NAME runs that CTest test as CTest runs it, in its own prefix;
 # the checks without Wine (binaries, import_gate) run on the i686 tree, which has the import gate.
 run_one() {
@@ -89,7 +89,7 @@ run_one() {
         if grep -q '\*\*\*Timeout' "$out"; then echo timeout
         elif [ $rc -eq 0 ]; then echo pass
         elif grep -q '\*\*\*Failed' "$out" && { ! grep -q '^\[==========\]' "$out" ||
-            grep -q '^\[  FAILED  \]' "$out"; }; then echo killed
+            grep -q -e '^\[  FAILED  \]' -e ': Failure$' "$out"; }; then echo killed
         else echo broken; fi
         return
     fi
@@ -101,7 +101,7 @@ run_one() {
     rc=$?
     if [ $rc -eq 124 ]; then echo timeout
     elif [ $rc -eq 0 ]; then echo pass
-    elif grep -q '^\[  FAILED  \]' "$out"; then echo killed
+    elif grep -q -e '^\[  FAILED  \]' -e ': Failure$' "$out"; then echo killed
     else echo broken; fi
 }
 

@@ -135,7 +135,7 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
     // The double-click feature closes from the system-menu icon and presses a button once.
     Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_DOUBLE_CLICK), Take(clicked); // the table's
     for (UINT hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
-        const LPARAM at = MAKELPARAM(150, 70);
+        LPARAM at = MAKELPARAM(150, 70);
         Posts pressed = {{WM_NCLBUTTONDOWN, hit, at}, {WM_LBUTTONUP, MK_MBUTTON, at}},
               closed = {{WM_SYSCOMMAND, SC_CLOSE, 0}};
         EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, hit) == Swallowed && Take().empty());

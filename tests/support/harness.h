@@ -6,15 +6,20 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include <cstdlib>
-#include <cstring>
+#include <gtest/gtest.h> // and the standard headers it brings
+
 #include <fstream>
-#include <functional>
-#include <string>
-#include <vector>
 
 #include "hook/host_messages.h"
 #include "hook/quillet99hook.h"
+
+// A test that crashes fails by its name; a crash before any test has none, and fails no test.
+inline LONG WINAPI ReportCrash(EXCEPTION_POINTERS*) {
+    if (auto* test = testing::UnitTest::GetInstance()->current_test_info())
+        printf("[  FAILED  ] %s.%s crashed\n", test->test_suite_name(), test->name());
+    return fflush(stdout), TerminateProcess(GetCurrentProcess(), 3), EXCEPTION_EXECUTE_HANDLER;
+}
+const auto CrashFilter = SetUnhandledExceptionFilter(ReportCrash);
 
 inline std::string BinPath(const std::string& file) {
     char path[MAX_PATH];
@@ -120,10 +125,9 @@ inline void Type(std::initializer_list<WORD> keys) {
 
 // The pop-up menu (or the window of another such class) on the screen, or null.
 inline HWND OpenMenu(const char* className = "#32768") {
-    HWND menu = nullptr;
-    while ((menu = FindWindowExA(nullptr, menu, className, nullptr)) && !IsWindowVisible(menu)) {
-    }
-    return menu;
+    for (HWND menu = nullptr;;)
+        if (!(menu = FindWindowExA(nullptr, menu, className, nullptr)) || IsWindowVisible(menu))
+            return menu;
 }
 
 // A key held down through real input while the object lives; 0 holds none.
