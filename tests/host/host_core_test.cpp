@@ -4,7 +4,6 @@
 // the menus as built.
 #include <gtest/gtest.h>
 
-#include "config/custom_windows.h"
 #include "config/registry_keys.h"
 #include "config/settings.h"
 #include "core/main_window.h"
@@ -14,7 +13,6 @@
 #include "features/roll_up.h"
 #include "features/start_menu.h"
 #include "features/taskbar.h"
-#include "features/tray_icon.h"
 #include "features/tray_menu.h"
 #include "features/tray_windows.h"
 #include "features/window_features_menu.h"

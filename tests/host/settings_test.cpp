@@ -82,10 +82,9 @@ std::set<int> Visible() {
         if (IsWindowVisible(GetDlgItem(Dialog, id))) shown.insert(id);
     return shown;
 }
-// The navigator's rows, a point in each.
-const POINT Rows[] = {{54, 48}, {54, 120}, {54, 194}, {54, 267}};
-void Page(int page) { // clicked
-    ClickAt(Target::At(Dialog, Rows[page].x, Rows[page].y), Left);
+// A page's row of the navigator clicked.
+void Page(int page) {
+    ClickAt(Target::At(Dialog, 54, 48 + 73 * page), Left);
 }
 void Choose(int id, int code) { // a feature from a page's list
     Send(id, CB_SETCURSEL, WPARAM(code));

@@ -182,16 +182,13 @@ struct Recorder {
 // The hook library loaded into the test, and its shared record as this process maps it.
 struct HookLibrary {
     HMODULE module = LoadLibraryA("QUILLET99HOOK.DLL");
-    HookSharedRecord* shared = static_cast<HookSharedRecord*>(Section("SHARDATA"));
-    void* Section(const char* name) {
-        auto* base = reinterpret_cast<char*>(module);
-        auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
-            base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-        IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
-        while (strncmp(reinterpret_cast<char*>(section->Name), name, 8) != 0)
+    HookSharedRecord* shared = [](char* base) {
+        auto* nt = PIMAGE_NT_HEADERS(base + PIMAGE_DOS_HEADER(base)->e_lfanew);
+        PIMAGE_SECTION_HEADER section = IMAGE_FIRST_SECTION(nt);
+        while (strncmp(reinterpret_cast<char*>(section->Name), "SHARDATA", 8) != 0)
             ++section;
-        return base + section->VirtualAddress;
-    }
+        return reinterpret_cast<HookSharedRecord*>(base + section->VirtualAddress);
+    }(reinterpret_cast<char*>(module));
     template <typename Function>
     Function* Get(const char* name) {
         return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
@@ -207,14 +204,12 @@ struct Target {
         char line[600], title[80];
         wsprintfA(line, "\"%s\" %s %s", BinPath("q99target.exe").c_str(), name, icons);
         wsprintfA(title, "Quillet Target %s", name);
-        return process.Start(line) && WaitUntil([&] {
-                   window = FindWindowA("QuilletTarget", title);
-                   return (edit = FindWindowExA(window, nullptr, "Edit", nullptr)) != nullptr;
-               }) &&
-               TakesMouseInput();
-    }
-    // Under Wine a window just shown can miss mouse input for a moment.
-    bool TakesMouseInput() {
+        if (!process.Start(line) || !WaitUntil([&] {
+                window = FindWindowA("QuilletTarget", title);
+                return (edit = FindWindowExA(window, nullptr, "Edit", nullptr)) != nullptr;
+            }))
+            return false;
+        // Under Wine a window just shown can miss mouse input for a moment.
         for (int attempt = 0; attempt < 50; ++attempt) {
             LONG before = Count(WM_MOUSEMOVE);
             MoveMouseTo({Client().x + attempt % 2, Client().y});
