@@ -15,9 +15,7 @@ static DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button but
     EXPECT_TRUE(WaitUntil([] { return !OpenMenu(); }));
     return opened;
 }
-static DWORD TrayMenu(std::initializer_list<WORD> keys) {
-    return UseMenu(keys, TrayIcon(0), Right);
-}
+const auto TrayMenu = [](std::initializer_list<WORD> k) { return UseMenu(k, TrayIcon(0), Right); };
 
 TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) {
     SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // a first run, but for the feature
