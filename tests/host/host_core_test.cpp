@@ -269,7 +269,7 @@ TEST_F(HostCore, MenusFollowTheStateDrawAndActOnTheWindowInFrontAndAReloadTakesT
         if (step) SendMessageA(MainWindow, WM_COMMAND, on ? 204 : 205, 0);
         EXPECT_TRUE(Suspended == !on && !Shared.hookProc == !on && Shared.itEnabled == on);
         EXPECT_TRUE(WaitUntil([&] {
-            auto now = icon();
+            auto now = (PumpFor(300), icon()); // a new look taken once the shell has drawn it
             return now != looks[!on] && (step < 2 ? (looks[on] = now).size() : now == looks[on]);
         })) << step;
         EXPECT_EQ(Marks(), on ? "203 204 302 407" : "203 205 302 407");
