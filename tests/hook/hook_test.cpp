@@ -132,6 +132,15 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
         WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(foreground) : 0;
         EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, MAKELPARAM(150, 70)}} : Posts{}));
     }
+    // The double-click feature closes from the system-menu icon and presses a button once.
+    Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_DOUBLE_CLICK), Take(clicked); // the table's
+    for (UINT hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
+        LPARAM at = MAKELPARAM(150, 70);
+        EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, hit) == Swallowed && Take().empty());
+        EXPECT_EQ(Take(clicked), (hit == HTSYSMENU ? Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}}
+                                                   : Posts{{WM_NCLBUTTONDOWN, hit, at},
+                                                           {WM_LBUTTONUP, MK_MBUTTON, at}}));
+    }
     EXPECT_EQ(mouseHook(HC_ACTION, WM_NCMBUTTONDOWN, 0), PassedOn) << "no event";
     DestroyWindow(clicked); // still double clicks: one that reaches no one is not lost
     EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, HTNOWHERE) == PassedOn && Call(WM_MBUTTONDOWN) == PassedOn);

@@ -8,7 +8,7 @@
 // typed into it. The milliseconds it took to open.
 static DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button button = Middle) {
     DWORD pressed = at.x ? SettledClickAt(at, button) : GetTickCount();
-    if (!at.x) HeldKey(VK_CONTROL), HeldKey(VK_MENU), Type({'M'}); // held to the statement's end
+    if (!at.x) CtrlAlt('M');
     EXPECT_TRUE(WaitUntil([] { return OpenMenu() != nullptr; }));
     DWORD opened = GetTickCount() - pressed;
     Type(keys);

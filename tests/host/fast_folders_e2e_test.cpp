@@ -30,7 +30,7 @@ TEST(FastFolders, ARightPressOnAFileDialogsHelpButtonOrCtrlAltFJumpsItToTheFolde
         BringToFront(front ? front : box), front || SetActiveWindow(nullptr);
         MoveMouseTo(at = hotKey ? Target::At(front, 40, 80) : help);
         if (!hotKey) PumpFor(300), ClickAt(at, Right); // once the cursor has settled there
-        if (hotKey) PumpFor(300), HeldKey(VK_CONTROL), HeldKey(VK_MENU), Type({'F'});
+        if (hotKey) PumpFor(300), CtrlAlt('F');
         return WaitUntil([&] { return GetWindowRect(OpenMenu(), &menu) != FALSE; }, wait);
     };
     PostMessageA(target.window, WM_APP + 2, 0, 0); // its file dialog

@@ -19,8 +19,7 @@ HWND Shown(const char* title) { // a visible dialog or message box
 }
 HWND Dialog;  // the settings dialog that is open
 HWND Open() { // with Ctrl+Alt+R, watched closely: a key pressed as it shows must reach it
-    HeldKey control(VK_CONTROL), alt(VK_MENU);
-    SendInputOf(INPUT_KEYBOARD, 0, {}, 'R'), SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, 'R');
+    CtrlAlt('R');
     for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(1))
         if ((Dialog = Shown("Quillet 99 - Settings"))) return Dialog;
     return ADD_FAILURE() << "no settings dialog", nullptr;

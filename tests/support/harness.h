@@ -141,6 +141,18 @@ struct HeldKey {
     }
 };
 
+// Ctrl+Alt and this key through real input. Under Wine a window taking the focus lets go of
+// keys that the display never saw pressed: a chord that lost them before the key is typed again.
+inline void CtrlAlt(WORD key) {
+    for (int attempt = 0, held = 0; !held && attempt < 3; ++attempt) {
+        HeldKey control(VK_CONTROL), alt(VK_MENU);
+        SendInputOf(INPUT_KEYBOARD, 0, {}, key);
+        held = GetAsyncKeyState(VK_CONTROL) < 0 && GetAsyncKeyState(VK_MENU) < 0;
+        SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
+        if (!held) fprintf(stderr, "Ctrl+Alt+%c lost its modifiers, typed again\n", key);
+    }
+}
+
 struct Child {
     PROCESS_INFORMATION info = {};
     bool Start(std::string line) {
