@@ -15,17 +15,10 @@ void SetScrollLock(BYTE state) {
     GetKeyboardState(keys), keys[VK_SCROLL] = state, SetKeyboardState(keys);
 }
 
-// Host-format per-application records of 528 bytes, ending with an empty one.
-struct CustomRecords {
-    std::vector<char> bytes = std::vector<char>(CustomRecordSize);
-    void Add(const std::string& className, LONG caption, LONG body) {
-        bytes.insert(bytes.end() - CustomRecordSize, CustomRecordSize, 0);
-        char* record = &bytes[bytes.size() - 2 * CustomRecordSize];
-        strncpy(record, className.c_str(), 259);
-        memcpy(record + CustomRecordCaptionOffset, &caption, 4);
-        memcpy(record + CustomRecordBodyOffset, &body, 4);
-    }
-};
+// Per-application records of the host: a class name, the caption and the body features, at
+// the offsets of the hook library's own entries.
+using CustomRecords = std::vector<SharedCustomEntry>;
+static_assert(offsetof(SharedCustomEntry, bodyFeature) == CustomRecordBodyOffset);
 
 using Posts = std::vector<std::tuple<UINT, WPARAM, LPARAM>>;
 
@@ -36,7 +29,7 @@ class Hook : public ::testing::Test {
         s().hostWindow = host; // as if installed: a hook steps aside while no host is named
         s().hookProc = mouseHook;
         Switches(1, 1, 0, 0, CAPTION_TRAY_WINDOW, BODY_SCROLL_WINDOW);
-        Tell(CustomRecords());
+        Tell({});
         ASSERT_TRUE(BringToFront(foreground));
     }
     void TearDown() override {
@@ -52,8 +45,9 @@ class Hook : public ::testing::Test {
         for (int i = 0; i < 6; ++i) lib.Get<decltype(ActivateIt)>(setters[i])(values[i]);
     }
     // clang-format on
-    void Tell(const CustomRecords& records) {
-        lib.Get<decltype(TellHookCustWin)>("TellHookCustWin")(records.bytes.data());
+    void Tell(CustomRecords records) { // ending with an empty one
+        records.push_back({});
+        lib.Get<decltype(TellHookCustWin)>("TellHookCustWin")(records.data());
     }
     LRESULT Call(WPARAM message, UINT hitTest = HTCAPTION) {
         MOUSEHOOKSTRUCT event = {{150, 70}, clicked, hitTest, 0};
@@ -132,15 +126,6 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
         WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(foreground) : 0;
         EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, MAKELPARAM(150, 70)}} : Posts{}));
     }
-    // The double-click feature closes from the system-menu icon and presses a button once.
-    Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_DOUBLE_CLICK), Take(clicked); // the table's
-    for (UINT hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
-        LPARAM at = MAKELPARAM(150, 70);
-        EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, hit) == Swallowed && Take().empty());
-        EXPECT_EQ(Take(clicked), (hit == HTSYSMENU ? Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}}
-                                                   : Posts{{WM_NCLBUTTONDOWN, hit, at},
-                                                           {WM_LBUTTONUP, MK_MBUTTON, at}}));
-    }
     EXPECT_EQ(mouseHook(HC_ACTION, WM_NCMBUTTONDOWN, 0), PassedOn) << "no event";
     DestroyWindow(clicked); // still double clicks: one that reaches no one is not lost
     EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, HTNOWHERE) == PassedOn && Call(WM_MBUTTONDOWN) == PassedOn);
@@ -150,11 +135,11 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
 }
 
 TEST_F(Hook, OverridesFollowTheForegroundApplicationAndAreBoundedWhateverTheRecordHolds) {
-    CustomRecords table, many;
-    table.Add("OtherClass", CAPTION_ROLL_UP, BODY_ROLL_UP);
-    table.Add("quillethookfg", CAPTION_START_MENU, BODY_START_MENU); // differs in case only
-    table.Add("QuilletHookFg", CAPTION_RUN_APPLICATION, BODY_COPY_PASTE);
-    table.Add("QuilletHookFg", CAPTION_WINDOW_FEATURES, BODY_WINDOW_FEATURES);
+    CustomRecords table = {{"OtherClass", CAPTION_ROLL_UP, BODY_ROLL_UP},
+                           {"quillethookfg", CAPTION_START_MENU, BODY_START_MENU}, // by case only
+                           {"QuilletHookFg", CAPTION_RUN_APPLICATION, BODY_COPY_PASTE},
+                           {"QuilletHookFg", CAPTION_WINDOW_FEATURES, BODY_WINDOW_FEATURES}},
+                  many(150);
     Tell(table);
     // Wherever the click lands, the foreground application decides; the first exact match wins,
     // except during a rewrite of the table.
@@ -173,12 +158,12 @@ TEST_F(Hook, OverridesFollowTheForegroundApplicationAndAreBoundedWhateverTheReco
     s().customCount = 0x7FFFFFF0;
     EXPECT_EQ(Click(), UM_WINDOW_FEATURES_MENU);
     for (int i = 0; i < 150; ++i)
-        many.Add("Class" + std::to_string(i), i % 6, i % 8);
+        wsprintfA(many[i].className, "Class%d", i), many[i].captionFeature = i % 6;
     Tell(many);
     ASSERT_EQ(s().customCount, 100);
     EXPECT_TRUE(!strcmp(s().customTable[99].className, "Class99") &&
-                s().customTable[99].captionFeature == 3 && s().customTable[99].bodyFeature == 3);
-    memset(&table.bytes[CustomRecordSize], 'A', SharedClassNameSize); // no zero within its field
+                s().customTable[99].captionFeature == 3);
+    memset(table[1].className, 'A', SharedClassNameSize); // no zero within its field
     s().customTable[1].className[SharedClassNameSize - 1] = 'x';
     Tell(table);
     EXPECT_EQ(strnlen(s().customTable[1].className, SharedClassNameSize), SharedClassNameSize - 1u);

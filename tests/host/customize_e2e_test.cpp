@@ -7,7 +7,6 @@
 namespace {
 
 TEST(EndToEnd, TheIndicatorShowsTheFeaturesInForceAndCustomizeThisWindowSetsThemPerProgram) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     const std::string place = SettingsPath + "\\Indicator", entry = WindowsPath + "\\QuilletTarget";
     SetDword(place, "PosX", 400), SetDword(place, "PosY", 5);
     Target target;

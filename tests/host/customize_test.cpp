@@ -14,7 +14,6 @@ HookLibrary Hook;
 constexpr LONG No = -99; // a value missing
 
 TEST(CustomWindows, HostileRegistryDataNeitherOverrunsTheTableNorReachesTheHookLibraryBroken) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     LoadSettings(); // a first run: the global features are 3 and 5, standing in for missing ones
     // A class, its caption and body features, its title ("#": a number), and its entry then.
     const std::tuple<std::string, LONG, LONG, std::string, std::string> rows[] = {

@@ -18,8 +18,7 @@ static DWORD UseMenu(std::initializer_list<WORD> keys, POINT at = {}, Button but
 const auto TrayMenu = [](std::initializer_list<WORD> k) { return UseMenu(k, TrayIcon(0), Right); };
 
 TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // a first run, but for the feature
-    SetDword(SettingsPath, "CaptionFeature", CAPTION_START_MENU); // that the tray menu changes
+    SetDword(SettingsPath, "CaptionFeature", CAPTION_START_MENU); // one the tray menu changes
     Target target;
     Host host;
     Child second;
@@ -92,7 +91,6 @@ TEST(EndToEnd, TheTrayMenuAndTheWindowFeaturesMenuCommandTheHostAndItsFeatures) 
 // A program that hangs holds up nothing: after each command on its window the host carries out
 // a posted request within 1 s (a sent one it would answer even while it waited).
 TEST(EndToEnd, AHungProgramHoldsUpNothingAndItsWindowIsUnrolledOnceItAnswers) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     HWND other = MakeWindow("QuilletOther");
     Target target;
     Host host;

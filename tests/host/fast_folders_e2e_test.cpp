@@ -15,7 +15,6 @@ static LRESULT CALLBACK NestedBox(HWND edit, UINT message, WPARAM wParam, LPARAM
 }
 
 TEST(FastFolders, ARightPressOnAFileDialogsHelpButtonOrCtrlAltFJumpsItToTheFolderChosen) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     for (const char* folder : {"C:\\windows", "C:\\windows\\system32"})
         SetString(ProductPath + "\\Folders", folder, folder);
     Target target;

@@ -42,7 +42,6 @@ static DWORD WINAPI OnThread(void* dialog) {
 }
 
 TEST(Folders, StoreMenuTypingAndDialogListValueNamesTypeAndAddOrRemoveOnlyWhenConfirmed) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     EXPECT_EQ(Menu(), "[no items]=10104|=10102|Cancel=10103|");
     const std::string fits = "C:\\" + std::string(252, 'l'), cut = "C:\\" + std::string(253, 'k');
     for (const char* path : {"C:\\c", "C:\\b", "C:\\a", "C:\\c"})

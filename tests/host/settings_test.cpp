@@ -81,7 +81,6 @@ std::set<int> Visible() {
 const POINT Rows[] = {{54, 48}, {54, 120}, {54, 194}, {54, 267}};
 
 TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppliesIt) {
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, MouseWare.c_str());
     SetString(WindowsPath + "\\ClassA", "Title", "Alpha");
     SetString(WindowsPath + "\\ClassB", "Title", "Beta");

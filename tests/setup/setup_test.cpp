@@ -38,7 +38,6 @@ TEST(Setup, InstallsUpdatesOverARunningHostAndUninstallsBesideAnotherProgram) {
         std::getline(std::ifstream(Theirs[0]), a, '\0');
         return std::getline(std::ifstream(Theirs[1]), b, '\0') && a + b == TheirBytes;
     };
-    SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str()); // whatever other tests left: a first run
     SHDeleteValueA(HKEY_LOCAL_MACHINE, Session.c_str(), "PendingFileRenameOperations");
     CreateDirectoryA(Dir.c_str(), nullptr);
     std::ofstream(Theirs[0]) << TheirBytes.substr(0, 12);

@@ -57,16 +57,15 @@ inline HWND MakeWindow(const char* className, DWORD style = WS_OVERLAPPEDWINDOW 
 }
 
 // The bottom of a window's region (0 when it has none), of a rolled-up window with a sizing
-// border or a dialog frame, and of an unrolled one.
+// border (or this frame), and of an unrolled one.
 inline LONG RegionBottom(HWND window) {
     RECT box = {};
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     if (GetWindowRgn(window, region) != ERROR) GetRgnBox(region, &box);
     return DeleteObject(region), box.bottom;
 }
-inline LONG RolledBottom(bool sizable = true) {
-    return GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(sizable ? SM_CYFRAME : SM_CYDLGFRAME) +
-           2;
+inline LONG RolledBottom(int frame = SM_CYFRAME) {
+    return 2 + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(frame);
 }
 const LONG UnrolledBottom = 2 * GetSystemMetrics(SM_CYSCREEN);
 
@@ -142,14 +141,14 @@ struct HeldKey {
 };
 
 // Ctrl+Alt and this key through real input. Under Wine a window taking the focus lets go of
-// keys that the display never saw pressed: a chord that lost them before the key is typed again.
+// keys that the display never saw pressed: a chord that lost them on the way is typed again.
 inline void CtrlAlt(WORD key) {
     for (int attempt = 0, held = 0; !held && attempt < 3; ++attempt) {
         HeldKey control(VK_CONTROL), alt(VK_MENU);
-        SendInputOf(INPUT_KEYBOARD, 0, {}, key);
-        held = GetAsyncKeyState(VK_CONTROL) < 0 && GetAsyncKeyState(VK_MENU) < 0;
-        SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
-        if (!held) fprintf(stderr, "Ctrl+Alt+%c lost its modifiers, typed again\n", key);
+        SendInputOf(INPUT_KEYBOARD, 0, {}, key),
+            SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
+        if (!(held = GetAsyncKeyState(VK_CONTROL) < 0 && GetAsyncKeyState(VK_MENU) < 0))
+            fprintf(stderr, "Ctrl+Alt+%c lost its modifiers, typed again\n", key);
     }
 }
 
@@ -290,6 +289,14 @@ inline void SetDword(const std::string& path, const char* name, DWORD value) {
 inline void SetString(const std::string& path, const char* name, const std::string& text) {
     SetRaw(path, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
 }
+// Every test starts as a first run, with nothing of the product's in the registry.
+struct FirstRun : testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override {
+        SHDeleteKeyA(HKEY_CURRENT_USER, ProductPath.c_str());
+    }
+};
+inline const bool FirstRuns =
+    (testing::UnitTest::GetInstance()->listeners().Append(new FirstRun), 1);
 // A value as text: a REG_SZ as it is, a REG_DWORD in decimal, "<none>" when it is missing.
 inline std::string Stored(const std::string& path, const char* name, HKEY in = HKEY_CURRENT_USER) {
     char data[2048] = {};
