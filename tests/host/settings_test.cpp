@@ -30,29 +30,26 @@ POINT At(HWND window, int id, LONG x = 8, LONG y = 6) {
 LRESULT Send(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return SendDlgItemMessageA(Dialog, id, message, wParam, lParam);
 }
-// A click there; then this answer to the message box it shows, if it does.
-bool Answered(POINT at, int answer) {
-    SettledClickAt(at, Left);
-    if (!WaitUntil([] { return Shown("Quillet 99") != nullptr; })) return false;
-    SettledClickAt(At(Shown("Quillet 99"), answer), Left);
-    return WaitUntil([] { return !Shown("Quillet 99"); });
-}
 
-// Each setting: its value, its control, two values, the hook library's switch that follows it
-// and, for a radio pair, its other button.
+// Each setting: its value, its control, its page (0 to 2) and the feature there whose panel
+// shows it (-1: none), two values, the hook library's switch that follows it and, for a radio
+// pair, its other button. A page's list comes after the controls of its panels.
 using Hook = HookSharedRecord;
 // clang-format off
-struct Setting { const char* name; int id; std::string first, second; LONG Hook::*hook = {};
-                 int pair = 0; };
+struct Setting { const char* name; int id, page, panel; std::string first, second;
+                 LONG Hook::*hook = {}; int pair = 0; };
 const Setting Table[] = {
-    {"CaptionFeature", 1178, "3", "2", &Hook::currentCaptionFeature}, {"HotKey", 1227, "1", "0"},
-    {"BodyFeature", 1190, "5", "7", &Hook::currentBodyFeature}, {"FastFolders", 1200, "1", "0"},
-    {"RunCommand", 1188, "", "C:\\a b\\x.exe"}, {"LogitechFeature", 1209, "0", "1", {}, 1204},
-    {"RunBodyCommand", 1210, "notepad.exe", ""}, {"DetectMiddleButton", 1198, "1", "0"},
-    {"TrayOnMinimize", 1224, "0", "1", &Hook::rightTrayEnabled}, {"ShowTrayIcon", 1196, "1", "0"},
-    {"RollUpOnMaximize", 1222, "0", "1", &Hook::rightRollEnabled}, {"ShowState", 1197, "1", "0"},
-    {"Chord", 1199, "0", "1", &Hook::scrollEnabled}, {"CtrlClipboard", 1229, "0", "1", {}, 1228},
-    {"LoadOnStartUp", 1195, "1", "0"}};
+    {"RunCommand", 1188, 0, 4, "", "C:\\a b\\x.exe"}, {"HotKey", 1227, 0, 5, "1", "0"},
+    {"RollUpOnMaximize", 1222, 0, 2, "0", "1", &Hook::rightRollEnabled},
+    {"TrayOnMinimize", 1224, 0, 3, "0", "1", &Hook::rightTrayEnabled},
+    {"CaptionFeature", 1178, 0, -1, "3", "2", &Hook::currentCaptionFeature},
+    {"RunBodyCommand", 1210, 1, 4, "notepad.exe", ""},
+    {"CtrlClipboard", 1229, 1, 7, "0", "1", {}, 1228},
+    {"BodyFeature", 1190, 1, -1, "5", "7", &Hook::currentBodyFeature},
+    {"FastFolders", 1200, 2, -1, "1", "0"}, {"LogitechFeature", 1209, 2, -1, "0", "1", {}, 1204},
+    {"DetectMiddleButton", 1198, 2, -1, "1", "0"}, {"ShowTrayIcon", 1196, 2, -1, "1", "0"},
+    {"ShowState", 1197, 2, -1, "1", "0"}, {"Chord", 1199, 2, -1, "0", "1", &Hook::scrollEnabled},
+    {"LoadOnStartUp", 1195, 2, -1, "1", "0"}};
 bool List(int id) { return id == 1178 || id == 1190; }
 bool Edit(int id) { return id == 1188 || id == 1210; }
 // clang-format on
@@ -77,8 +74,12 @@ std::set<int> Visible() {
         if (IsWindowVisible(GetDlgItem(Dialog, id))) shown.insert(id);
     return shown;
 }
-// The navigator's rows, a point in each.
-const POINT Rows[] = {{54, 48}, {54, 120}, {54, 194}, {54, 267}};
+// A click on a row of the navigator; a feature chosen from a page's list.
+const auto Page = [](int page) { ClickAt(Target::At(Dialog, 54, 48 + 73 * page), Left); };
+void Choose(int id, int code) {
+    Send(id, CB_SETCURSEL, WPARAM(code));
+    SendMessageA(Dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), LPARAM(GetDlgItem(Dialog, id)));
+}
 
 TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppliesIt) {
     SHDeleteKeyA(HKEY_LOCAL_MACHINE, MouseWare.c_str());
@@ -114,22 +115,23 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     EXPECT_TRUE(Send(1178, CB_GETCURSEL) == -1 && Visible() == std::set<int>{1178});
 
     // Page 2: each feature's panel, none for no selection.
-    ClickAt(Target::At(Dialog, Rows[1].x, Rows[1].y), Left);
+    Page(1);
     const int panels[] = {1190, 1183, 1183, 1222, 1224, 1210, 1183, 1227, 1229}; // by code + 1
     for (int code : {-1, 0, 1, 2, 3, 5, 6, 7, 4}) { // ends on "Run application"
-        Send(1190, CB_SETCURSEL, WPARAM(code));
-        SendMessageA(Dialog, WM_COMMAND, MAKEWPARAM(1190, CBN_SELCHANGE),
-                     LPARAM(GetDlgItem(Dialog, 1190)));
+        Choose(1190, code);
         EXPECT_EQ(Visible(), (std::set<int>{1190, panels[code + 1]})) << "feature " << code;
     }
 
     // Page 4: "D&elete" only with a row selected; declined, then done at once.
-    ClickAt(Target::At(Dialog, Rows[3].x, Rows[3].y), Left);
+    Page(3);
     EXPECT_TRUE(WaitUntil([] { return Visible() == std::set<int>{1208}; }));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(Dialog, 1212)));
     SettledClickAt(At(Dialog, 1208, 40, 28), Left);
-    for (int answer : {IDCANCEL, IDOK}) {
-        EXPECT_TRUE(Answered(At(Dialog, 1212), answer));
+    for (int answer : {IDCANCEL, IDOK}) { // in the message box it asks
+        SettledClickAt(At(Dialog, 1212), Left);
+        ASSERT_TRUE(WaitUntil([] { return Shown("Quillet 99") != nullptr; }));
+        SettledClickAt(At(Shown("Quillet 99"), answer), Left);
+        EXPECT_TRUE(WaitUntil([&] { return !Shown("Quillet 99"); }));
         EXPECT_EQ(Send(1208, LVM_GETITEMCOUNT), answer);
     }
     EXPECT_EQ(Stored(WindowsPath + "\\ClassA", "Title") + Stored(WindowsPath + "\\ClassB", "Title"),
@@ -146,8 +148,12 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     for (bool first : {false, true}) {
         if (first) SHSetValueA(HKEY_LOCAL_MACHINE, global.c_str(), "ActiveMouse", REG_SZ, "M1", 3);
         HWND shown = Open();
-        for (const Setting& s : Table) {
+        for (const Setting& s : Table)
             EXPECT_TRUE(!first || Shows(s) == s.second) << s.name;
+        for (const Setting& s : Table) { // on its page, in sight, as the user finds it
+            if (&s == Table || s.page != (&s)[-1].page) Page(s.page);
+            if (s.panel >= 0) Choose(s.page ? 1190 : 1178, s.panel);
+            EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(GetDlgItem(shown, s.id)); }));
             Change(s, first ? s.first : s.second);
         }
         ClickAt(At(shown, IDOK), Left);

@@ -207,6 +207,16 @@ struct HookLibrary {
     ~HookLibrary() { FreeLibrary(module); }
 };
 
+// A point of a caption of this hit-test code (HTHELP, HTCLOSE, HTCAPTION), found from the right.
+inline POINT CaptionButton(HWND window, LRESULT code) {
+    RECT r;
+    GetWindowRect(window, &r);
+    POINT pt = {r.right, r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
+    while (pt.x > r.left && SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) != code)
+        --pt.x;
+    return {pt.x > r.left ? pt.x - 3 : 0, pt.y}; // 0 when it has none
+}
+
 // The target program, and what it saw.
 struct Target {
     Child process;
@@ -233,12 +243,7 @@ struct Target {
     LONG Count(UINT message) const {
         return static_cast<LONG>(SendMessageA(window, WM_APP, message, 0));
     }
-    POINT Caption() const {
-        RECT r;
-        GetWindowRect(window, &r);
-        return {r.left + (r.right - r.left) / 3,
-                r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
-    }
+    POINT Caption() const { return CaptionButton(window, HTCAPTION); }
     static POINT At(HWND window, LONG x, LONG y) {
         POINT pt = {x, y};
         return ClientToScreen(window, &pt), pt;
@@ -341,15 +346,6 @@ inline std::wstring TipAt(POINT place) {
     return tip;
 }
 
-// A point on a caption's button of this hit-test code (HTHELP, HTCLOSE), found from the right.
-inline POINT CaptionButton(HWND window, LRESULT code) {
-    RECT r;
-    GetWindowRect(window, &r);
-    POINT pt = {r.right, r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2};
-    while (pt.x > r.left && SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) != code)
-        --pt.x;
-    return {pt.x > r.left ? pt.x - 3 : 0, pt.y}; // 0 when it has none
-}
 inline std::string Pictures(HWND indicator) { // the features indicator's pictures that show
     std::string shown;
     for (int id = 1149; id <= 1163; ++id)
