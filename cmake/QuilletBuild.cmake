@@ -154,7 +154,7 @@ function(quillet_runtime_free_exe target source)
     # libgcc stays: it is static, and has the stack probe for large frames.
     target_link_options(${target} PRIVATE -nostdlib -nostartfiles -Wl,--entry=${entry})
     target_link_libraries(${target} PRIVATE kernel32 user32 gdi32 advapi32 shell32 comctl32
-                                            comdlg32 gcc)
+                                            gcc)
 endfunction()
 
 # A cursor from one XPM, with its hot spot.
