@@ -36,3 +36,19 @@ constexpr char BenchMoverOrderName[] = "QuilletBenchMoverOrder";
 constexpr char BenchMoverReadyName[] = "QuilletBenchMoverReady";
 constexpr char BenchMoverGoName[] = "QuilletBenchMoverGo";
 constexpr char BenchMoverStopName[] = "QuilletBenchMoverStop";
+
+// The bare program's own pop-up menu and modal dialog, the floors of the host's: with the word
+// "menu" on its command line it opens a menu of six items at the cursor on Ctrl+Alt+B, with
+// "dialog" a modal dialog as large as the settings dialog on Ctrl+Alt+D.
+constexpr char BenchBareDialogTitle[] = "Quillet Bench Bare Dialog";
+constexpr int BenchBareDialog = 1;
+
+// The host's start-up, step by step, as q99bench_host_steps.exe notes it on the performance
+// counter: the host's own entry point and main window, with a moment noted between each step.
+struct BenchHostSteps {
+    volatile LONG ready; // 1 once the hook is installed and every moment is noted
+    LONGLONG entry, createBegin, createEnd, windowDone, firstTick, tickDone;
+    // Steps of the start-up made again once it is over, each on its own.
+    LONGLONG findStartButton, applySettings, trayIconAdd, dialogs;
+};
+constexpr char BenchHostStepsName[] = "QuilletBenchHostSteps";

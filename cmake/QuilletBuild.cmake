@@ -33,7 +33,10 @@ function(quillet_product target)
                                                    -fno-threadsafe-statics -fcheck-new>)
         target_link_options(${target} PRIVATE -static $<$<CONFIG:Release,MinSizeRel>:-s>)
         if(QUILLET_ARCH STREQUAL i686)
-            target_compile_options(${target} PRIVATE ${QUILLET_I686_CPU})
+            # Unwind tables serve only exceptions, which the product has none of, and 64-bit
+            # structured exception handling: on i686 they would only make the binaries larger.
+            target_compile_options(${target} PRIVATE ${QUILLET_I686_CPU}
+                                                     -fno-asynchronous-unwind-tables)
         endif()
     endif()
 endfunction()
@@ -64,8 +67,6 @@ function(quillet_runtime_free_dll target)
                                                  -fno-stack-protector)
         if(QUILLET_ARCH STREQUAL i686)
             set(entry _DllMain@12)
-            # Unwind tables are only needed for 64-bit structured exception handling.
-            target_compile_options(${target} PRIVATE -fno-asynchronous-unwind-tables)
         else()
             set(entry DllMain)
         endif()
@@ -115,17 +116,15 @@ find_program(QUILLET_CONVERT convert PATHS /usr/bin NO_DEFAULT_PATH)
 find_program(QUILLET_CONVERT convert)
 
 # An icon from one XPM per size (BASE.16.xpm, BASE.32.xpm): every size both as a 16-colour
-# image, which Windows 95 and NT 4.0 show, and as a 32-bit one for later systems.
+# image, which Windows 95 and NT 4.0 show, and as an 8-bit one with the same pixels and mask for
+# later systems (see icon.pl).
+find_program(QUILLET_PERL perl REQUIRED)
 function(quillet_icon output base)
     file(GLOB sizes "${base}.*.xpm")
-    set(images)
-    foreach(type PaletteAlpha TrueColorAlpha)
-        foreach(xpm IN LISTS sizes)
-            list(APPEND images "(" ${xpm} -type ${type} ")")
-        endforeach()
-    endforeach()
-    add_custom_command(OUTPUT "${output}" COMMAND ${QUILLET_CONVERT} ${images} "${output}"
-                       DEPENDS ${sizes} VERBATIM)
+    add_custom_command(OUTPUT "${output}"
+                       COMMAND ${QUILLET_PERL} ${PROJECT_SOURCE_DIR}/cmake/icon.pl ${QUILLET_CONVERT}
+                               "${output}" ${sizes}
+                       DEPENDS ${sizes} ${PROJECT_SOURCE_DIR}/cmake/icon.pl VERBATIM)
 endfunction()
 
 # A bitmap from one XPM, in the 16-colour form that Windows 95 and NT 4.0 read.
@@ -155,7 +154,7 @@ function(quillet_runtime_free_exe target source)
     # libgcc stays: it is static, and has the stack probe for large frames.
     target_link_options(${target} PRIVATE -nostdlib -nostartfiles -Wl,--entry=${entry})
     target_link_libraries(${target} PRIVATE kernel32 user32 gdi32 advapi32 shell32 comctl32
-                                            comdlg32 gcc)
+                                            gcc)
 endfunction()
 
 # A cursor from one XPM, with its hot spot.

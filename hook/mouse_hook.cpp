@@ -228,11 +228,16 @@ bool HostIsThere() {
            IsWindow(ReadSharedHandle(HookShared.hostWindow));
 }
 
-} // namespace
+#if defined(_MSC_VER)
+#define NOT_INLINED __declspec(noinline)
+#else
+#define NOT_INLINED __attribute__((noinline))
+#endif
 
-QUILLET99HOOK_API LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM lParam) {
-    if (code < 0 || !lParam || !IsButtonMessage(message) || !HostIsThere())
-        return PassOn(code, message, lParam);
+// Apart from the hook procedure, so that a message it passes on at once does not pay for this
+// one's stack frame.
+NOT_INLINED LRESULT ButtonMessage(int code, WPARAM message, LPARAM lParam) {
+    if (code < 0 || !lParam || !HostIsThere()) return PassOn(code, message, lParam);
     const auto& event = *reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
     switch (message) {
     case WM_RBUTTONDOWN:
@@ -254,4 +259,13 @@ QUILLET99HOOK_API LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM lP
     default: break;
     }
     return PassOn(code, message, lParam);
+}
+
+} // namespace
+
+// Every mouse move on the desktop passes here: it costs nothing beyond the test that it is not a
+// button message.
+QUILLET99HOOK_API LRESULT CALLBACK MouseHook(int code, WPARAM message, LPARAM lParam) {
+    if (!IsButtonMessage(message)) return PassOn(code, message, lParam);
+    return ButtonMessage(code, message, lParam);
 }

@@ -139,8 +139,11 @@ hook_imports=$(imports_from "$bin/Quillet99.exe" QUILLET99HOOK.DLL | sort -u | t
 for dll in QUILLET99HOOK.DLL; do
     imported_dlls "$bin/Quillet99.exe" | grep -qx "$dll" || fail "Quillet99.exe does not import $dll"
 done
-# The common controls are loaded by the first dialog that needs them, not with the host.
-imported_dlls "$bin/Quillet99.exe" | grep -qx COMCTL32.DLL && fail "Quillet99.exe imports COMCTL32.DLL"
+# The common controls are loaded by the first dialog that needs them, not with the host; so is
+# the open-file dialog's library, which imports them.
+for dll in COMCTL32.DLL COMDLG32.DLL; do
+    imported_dlls "$bin/Quillet99.exe" | grep -qx "$dll" && fail "Quillet99.exe imports $dll"
+done
 
 # Every icon holds each of its sizes as a 16-colour image, which Windows 95 and NT 4.0 show. A
 # folder without the build's pictures beside it, as `make dist` makes, has none to check.

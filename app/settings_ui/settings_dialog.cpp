@@ -132,6 +132,16 @@ void Apply(HWND dialog) {
     Close(dialog);
 }
 
+// Loaded by name where it is first used: an import would load it with the host, and with it the
+// common controls, which it imports under Wine.
+HMODULE CommonDialogs;
+
+decltype(GetOpenFileNameA)* OpenFileDialog() {
+    if (!CommonDialogs) CommonDialogs = LoadLibraryA("comdlg32.dll");
+    return reinterpret_cast<decltype(GetOpenFileNameA)*>(
+        reinterpret_cast<void*>(GetProcAddress(CommonDialogs, "GetOpenFileNameA")));
+}
+
 void Browse(HWND dialog, int edit) {
     BrowseRecord = {};
     BrowseRecord.lStructSize = sizeof BrowseRecord;
@@ -147,7 +157,8 @@ void Browse(HWND dialog, int edit) {
     BrowseRecord.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     // An extension, not a pattern: it is appended to a name typed without one.
     BrowseRecord.lpstrDefExt = "exe";
-    if (GetOpenFileNameA(&BrowseRecord)) SetDlgItemTextA(dialog, edit, BrowseFile);
+    if (auto* open = OpenFileDialog(); open && open(&BrowseRecord))
+        SetDlgItemTextA(dialog, edit, BrowseFile);
 }
 
 void WarnOfHiddenTrayIcon(HWND dialog) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cmath>
 #include <deque>
 #include <string>
 #include <vector>
@@ -41,8 +42,10 @@ struct Figure {
     std::string name;
     double value = 0;
     std::string unit;
-    std::string target; // as "< 10" or ">= 0.95"; empty when there is none
-    int met = -1;       // -1 without a target
+    std::string target; // as "< 10", ">= 0.95" or "floor + 5"; empty when there is none
+    // What the platform itself costs for the same thing, measured in the same run; NaN without.
+    double floor = NAN;
+    int met = -1; // -1 without a target
     // A ratio names the two raw figures it divides.
     std::string numerator, denominator;
     double numeratorValue = 0, denominatorValue = 0;
@@ -60,6 +63,9 @@ class Report {
     static void Below(Figure& figure, double limit);
     static void AtLeast(Figure& figure, double limit);
     static void Above(Figure& figure, double limit);
+    // Sets the floor beside the figure and, with a margin, the target: at most floor + margin.
+    static void Floor(Figure& figure, double floor);
+    static void WithinOfFloor(Figure& figure, double floor, double margin);
     void Print() const;
     bool WriteJson(const std::string& path) const;
 
@@ -118,8 +124,9 @@ POINT TrayIconPoint(int place);
 // A press and release of one button where the cursor is, in one SendInput call.
 void SendClick(Button button);
 
-// The libraries the host imports beyond the bare program's, for q99bench_bare.exe to load.
-constexpr char HostLibraries[] = "comctl32.dll shell32.dll advapi32.dll gdi32.dll";
+// The libraries the host imports beyond the bare program's, for q99bench_bare.exe to load (the
+// common controls and dialogs are loaded where they are first used).
+constexpr char HostLibraries[] = "shell32.dll advapi32.dll gdi32.dll";
 
 // Removes the host's settings, so that its next start is a first run with default features.
 void UseFirstRunSettings();

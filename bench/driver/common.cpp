@@ -88,12 +88,24 @@ void Report::Above(Figure& figure, double limit) {
     figure.met = figure.value > limit;
 }
 
+void Report::Floor(Figure& figure, double floor) {
+    figure.floor = floor;
+}
+
+void Report::WithinOfFloor(Figure& figure, double floor, double margin) {
+    figure.floor = floor;
+    figure.target = "floor + " + Number(margin);
+    figure.met = figure.value <= floor + margin;
+}
+
 void Report::Print() const {
-    printf("\n%-42s %10s %-7s %-9s %s\n", "figure", "value", "unit", "target", "result");
+    printf("\n%-42s %10s %-7s %10s %-11s %s\n", "figure", "value", "unit", "floor", "target",
+           "result");
     for (const Figure& f : figures_) {
         const char* result = f.met < 0 ? "" : f.met ? "met" : "MISSED";
-        printf("%-42s %10s %-7s %-9s %s\n", f.name.c_str(), Number(f.value).c_str(), f.unit.c_str(),
-               f.target.c_str(), result);
+        std::string floor = std::isnan(f.floor) ? "" : Number(f.floor);
+        printf("%-42s %10s %-7s %10s %-11s %s\n", f.name.c_str(), Number(f.value).c_str(),
+               f.unit.c_str(), floor.c_str(), f.target.c_str(), result);
     }
     fflush(stdout);
 }
@@ -128,6 +140,7 @@ bool Report::WriteJson(const std::string& path) const {
                     ", \"denominator\": {\"name\": %s, \"value\": %s}",
                     Quoted(f.numerator).c_str(), JsonNumber(f.numeratorValue).c_str(),
                     Quoted(f.denominator).c_str(), JsonNumber(f.denominatorValue).c_str());
+        if (!std::isnan(f.floor)) fprintf(out, ", \"floor\": %s", JsonNumber(f.floor).c_str());
         if (f.met >= 0)
             fprintf(out, ", \"target\": %s, \"met\": %s", Quoted(f.target).c_str(),
                     f.met ? "true" : "false");

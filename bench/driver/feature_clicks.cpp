@@ -191,9 +191,14 @@ bool MeasureFeatureClicks(Report& report) {
         !target.TakesMouseAt(target.ClientPoint()) || !MeasureHost(target, hide, show)) {
         return false;
     }
-    report.Add("caption_click_to_tray_p50", Percentile(hide, 50), "ms");
+    // The floors: the same steps made one at a time by the benchmark itself, added up.
+    double hideFloor = Median(steps.hook) + Median(steps.hide) + Median(steps.iconAdd);
+    double showFloor = Median(steps.iconPress) + Median(steps.iconDelete) + Median(steps.show);
+    Report::WithinOfFloor(report.Add("caption_click_to_tray_p50", Percentile(hide, 50), "ms"),
+                          hideFloor, 1);
     Report::Below(report.Add("caption_click_to_tray_p95", Percentile(hide, 95), "ms"), 10);
-    report.Add("icon_click_to_visible_p50", Percentile(show, 50), "ms");
+    Report::WithinOfFloor(report.Add("icon_click_to_visible_p50", Percentile(show, 50), "ms"),
+                          showFloor, 1);
     Report::Below(report.Add("icon_click_to_visible_p95", Percentile(show, 95), "ms"), 10);
     // The steps one at a time, medians: what the hook takes, and what Wine takes for the calls
     // the host makes.

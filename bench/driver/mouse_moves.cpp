@@ -1,8 +1,9 @@
 // Mouse-move throughput through a target program's message loop: with no hook, with our
-// WH_MOUSE hook (the hook library's InstallMouseHook, called here as the host calls it), and
-// with a do-nothing WH_MOUSE_LL hook in another process. The machine is shared and noisy, so
-// the three take turns in many short rounds and each comparison is the median of the ratios
-// within a round.
+// WH_MOUSE hook (the hook library's InstallMouseHook, called here as the host calls it), with
+// the floor of such a hook (a library whose WH_MOUSE procedure only passes every message on,
+// installed the same way), and with a do-nothing WH_MOUSE_LL hook in another process. The
+// machine is shared and noisy, so the four take turns in many short rounds and each comparison
+// is the median of the ratios within a round.
 #include "bench.h"
 
 #include <cstdio>
@@ -16,8 +17,36 @@ namespace {
 constexpr int BatchMoves = 800;
 constexpr int WarmUpMoves = 50;
 
-enum HookKind { NoHook, OurHook, LowLevelHook, HookKinds };
-const char* const KindNames[HookKinds] = {"none", "ours", "low_level"};
+enum HookKind { NoHook, OurHook, PassThroughHook, LowLevelHook, HookKinds };
+const char* const KindNames[HookKinds] = {"none", "ours", "pass_through", "low_level"};
+
+// The pass-through hook library, loaded and installed as InstallMouseHook does with ours.
+class PassThrough {
+  public:
+    PassThrough() : module_(LoadLibraryA(BinPath("Q99PASSHOOK.DLL").c_str())) {}
+    PassThrough(const PassThrough&) = delete;
+    PassThrough& operator=(const PassThrough&) = delete;
+    ~PassThrough() {
+        Set(false);
+        if (module_) FreeLibrary(module_);
+    }
+    bool Loaded() const { return module_ != nullptr; }
+    bool Set(bool on) {
+        if (!on) {
+            bool removed = !hook_ || UnhookWindowsHookEx(hook_);
+            hook_ = nullptr;
+            return removed;
+        }
+        auto proc = reinterpret_cast<HOOKPROC>(
+            reinterpret_cast<void*>(GetProcAddress(module_, "PassThroughHook")));
+        hook_ = proc ? SetWindowsHookExA(WH_MOUSE, proc, module_, 0) : nullptr;
+        return hook_ != nullptr;
+    }
+
+  private:
+    HMODULE module_;
+    HHOOK hook_ = nullptr;
+};
 
 HANDLE NewEvent(const char* name, BOOL manualReset) {
     HANDLE event = CreateEventA(nullptr, manualReset, FALSE, name);
@@ -80,7 +109,7 @@ class Hooks {
     bool Start() {
         window_ =
             CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-        return window_ && ours_.module &&
+        return window_ && ours_.module && passThrough_.Loaded() &&
                lowLevel_.Start("\"" + BinPath("q99bench_llhook.exe") + "\"", true) &&
                WaitForSingleObject(ready_, 10000) == WAIT_OBJECT_0;
     }
@@ -89,6 +118,7 @@ class Hooks {
         if (kind == OurHook)
             return on ? HOOK_EXPORT(ours_, InstallMouseHook)(window_) != nullptr
                       : HOOK_EXPORT(ours_, UninstallMouseHook)();
+        if (kind == PassThroughHook) return passThrough_.Set(on);
         if (kind == LowLevelHook) {
             SetEvent(on ? on_ : off_);
             return WaitForSingleObject(ready_, 10000) == WAIT_OBJECT_0;
@@ -98,6 +128,7 @@ class Hooks {
 
   private:
     HookLibrary ours_;
+    PassThrough passThrough_;
     HWND window_ = nullptr;
     Helper lowLevel_;
     HANDLE on_, off_, ready_;
@@ -181,7 +212,8 @@ bool MeasureMouseMoves(Report& report) {
 
     const int rounds = 3 * Repeats;
     std::vector<double> rates[HookKinds], messages[HookKinds], cpu[HookKinds];
-    std::vector<double> oursToNone, oursToLowLevel, cpuOursToNone;
+    std::vector<double> oursToNone, oursToPassThrough, oursToLowLevel, cpuOursToNone,
+        cpuOursToPassThrough;
     for (int round = 0; round < rounds; ++round) {
         Batch batches[HookKinds];
         // A different order each round, so that drift in the machine's load favours none.
@@ -200,12 +232,18 @@ bool MeasureMouseMoves(Report& report) {
             cpu[kind].push_back(batches[kind].cpuPerMessage);
         }
         oursToNone.push_back(batches[OurHook].movesPerSecond / batches[NoHook].movesPerSecond);
+        oursToPassThrough.push_back(batches[OurHook].movesPerSecond /
+                                    batches[PassThroughHook].movesPerSecond);
+        cpuOursToPassThrough.push_back(batches[OurHook].cpuPerMessage /
+                                       batches[PassThroughHook].cpuPerMessage);
         oursToLowLevel.push_back(batches[OurHook].movesPerSecond /
                                  batches[LowLevelHook].movesPerSecond);
         cpuOursToNone.push_back(batches[OurHook].cpuPerMessage / batches[NoHook].cpuPerMessage);
     }
-    printf("  moves: %d rounds of %d moves; ours/none %s, ours/low-level %s\n", rounds, BatchMoves,
-           Quartiles(oursToNone).c_str(), Quartiles(oursToLowLevel).c_str());
+    printf(
+        "  moves: %d rounds of %d moves; ours/none %s, ours/pass-through %s, ours/low-level %s\n",
+        rounds, BatchMoves, Quartiles(oursToNone).c_str(), Quartiles(oursToPassThrough).c_str(),
+        Quartiles(oursToLowLevel).c_str());
 
     Figure* rate[HookKinds];
     for (int kind = 0; kind < HookKinds; ++kind) {
@@ -215,6 +253,11 @@ bool MeasureMouseMoves(Report& report) {
             "messages taken: " + std::to_string(static_cast<long>(Median(messages[kind]))) +
             " of " + std::to_string(BatchMoves);
     }
+    Report::Floor(*rate[OurHook], rate[PassThroughHook]->value);
+    Figure& oursPassThrough = report.AddRatio("mouse_moves_ours/pass_through", *rate[OurHook],
+                                              *rate[PassThroughHook], Median(oursToPassThrough));
+    oursPassThrough.note = "per round: " + Quartiles(oursToPassThrough);
+    Report::AtLeast(oursPassThrough, 0.98);
     Figure& oursNone =
         report.AddRatio("mouse_moves_ours/none", *rate[OurHook], *rate[NoHook], Median(oursToNone));
     oursNone.note = "per round: " + Quartiles(oursToNone);
@@ -226,7 +269,13 @@ bool MeasureMouseMoves(Report& report) {
     Report::Above(oursLowLevel, 1.2);
     // What the hook costs the target itself, per mouse message it takes.
     Figure& cpuNone = report.Add("target_cpu_per_message_none", Median(cpu[NoHook]), "us");
+    Figure& cpuPassThrough =
+        report.Add("target_cpu_per_message_pass_through", Median(cpu[PassThroughHook]), "us");
     Figure& cpuOurs = report.Add("target_cpu_per_message_ours", Median(cpu[OurHook]), "us");
+    Report::Floor(cpuOurs, cpuPassThrough.value);
+    Report::Below(report.AddRatio("target_cpu_per_message_ours/pass_through", cpuOurs,
+                                  cpuPassThrough, Median(cpuOursToPassThrough)),
+                  1.05);
     report.AddRatio("target_cpu_per_message_ours/none", cpuOurs, cpuNone, Median(cpuOursToNone));
     return true;
 }
