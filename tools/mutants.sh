@@ -154,6 +154,8 @@ build_for() {
         *) targets+=(--target "${spec%%:*}") ;;
         esac
     done
+    # Where the checks' tree is the tests' own, the checks want all of it built.
+    [ "$checks_too" = 1 ] && [ "$checks" = "$dir" ] && whole=1
     [ "$whole" = 1 ] && targets=()
     if [ "$whole" = 1 ] || [ ${#targets[@]} -gt 0 ]; then
         cmake --build "$dir" "${targets[@]}" || return 1

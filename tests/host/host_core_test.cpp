@@ -41,6 +41,11 @@ std::string Marks() {
     return DestroyMenu(menu), marks;
 }
 
+int Presses; // of the test's Start button
+LRESULT CALLBACK StartButton(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Presses += message == WM_LBUTTONDOWN, DefWindowProcA(window, message, wParam, lParam);
+}
+
 // A window's look after a window-features command: gone, minimized, hidden, rolled up, topmost
 // or as it was made.
 // clang-format off
@@ -120,7 +125,7 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
         << Typed;
     // The Start-menu chain moves the button under the cursor, presses it and puts it back.
     TaskbarWindow = Make("bar", WS_POPUP | WS_VISIBLE);
-    StartButtonWindow = Make("BUTTON", WS_CHILD | WS_VISIBLE, TaskbarWindow);
+    StartButtonWindow = Make("BUTTON", WS_CHILD | WS_VISIBLE, TaskbarWindow, StartButton);
     RECT home, now, moved = {};
     GetWindowRect(StartButtonWindow, &home);
     MoveMouseTo({300, 400});
@@ -130,7 +135,7 @@ TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuCh
         if (!EqualRect(&now, &home)) moved = now;
         return moved.right && EqualRect(&now, &home) && IsWindowVisible(StartButtonWindow);
     })) << "moved and put back";
-    EXPECT_TRUE(moved.left == 300 && moved.top == 380) << "20 px above the cursor";
+    EXPECT_TRUE(moved.left == 300 && moved.top == 380 && Presses == 2) << "20 px above the cursor";
     EXPECT_EQ(GetCapture(), nullptr) << "the mouse capture outlived the chain";
     EXPECT_EQ(Typed, " +17 +27 -27 -17") << "Ctrl+Esc where a Start button was found";
     UnhookWindowsHookEx(observer);
