@@ -228,15 +228,9 @@ bool HostIsThere() {
            IsWindow(ReadSharedHandle(HookShared.hostWindow));
 }
 
-#if defined(_MSC_VER)
-#define NOT_INLINED __declspec(noinline)
-#else
-#define NOT_INLINED __attribute__((noinline))
-#endif
-
 // Apart from the hook procedure, so that a message it passes on at once does not pay for this
 // one's stack frame.
-NOT_INLINED LRESULT ButtonMessage(int code, WPARAM message, LPARAM lParam) {
+__attribute__((noinline)) LRESULT ButtonMessage(int code, WPARAM message, LPARAM lParam) {
     if (code < 0 || !lParam || !HostIsThere()) return PassOn(code, message, lParam);
     const auto& event = *reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
     switch (message) {

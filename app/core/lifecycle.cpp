@@ -42,10 +42,6 @@ LRESULT OnCreate(HWND window) {
     ShutdownDone = false;
     CreateRolledWindows(); // for the windows of an earlier run that do not answer yet
     RecoverWindowJournal();
-    // The install timer counts its 100 ms from here, while the rest of the start-up runs: its
-    // first tick comes only once this message has been handled, with the settings pushed.
-    if (!StartTimerOrShutdown(window, IndicatorTimer, 100)) return 0;
-    if (!StartTimerOrShutdown(window, InstallHookTimer, 100)) return 0;
     TaskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     AllowMessagesFromOtherPrograms(window, TaskbarCreatedMessage);
     RetirePreviousVersions();
@@ -60,6 +56,8 @@ LRESULT OnCreate(HWND window) {
         AddTrayIcon(window);
     }
     RegisterHotKeys(window);
+    if (!StartTimerOrShutdown(window, IndicatorTimer, 100)) return 0;
+    if (!StartTimerOrShutdown(window, InstallHookTimer, 100)) return 0;
     CreateMenuFont();
     WarnWithoutMiddleButton(window);
     CreateIndicator(window);
