@@ -18,24 +18,20 @@ void SetScrollLock(BYTE state) {
 // Per-application records of the host: a class name, the caption and the body features, at
 // the offsets of the hook library's own entries.
 using CustomRecords = std::vector<SharedCustomEntry>;
-static_assert(offsetof(SharedCustomEntry, bodyFeature) == CustomRecordBodyOffset);
 
 using Posts = std::vector<std::tuple<UINT, WPARAM, LPARAM>>;
 
 class Hook : public ::testing::Test {
   protected:
     void SetUp() override {
-        MoveWindow(foreground, 400, 60, 300, 240, TRUE);
+        MoveWindow(front, 400, 60, 300, 240, TRUE);
         s().hostWindow = host; // as if installed: a hook steps aside while no host is named
         s().hookProc = mouseHook;
         Switches(1, 1, 0, 0, CAPTION_TRAY_WINDOW, BODY_SCROLL_WINDOW);
         Tell({});
-        ASSERT_TRUE(BringToFront(foreground));
+        ASSERT_TRUE(BringToFront(front));
     }
-    void TearDown() override {
-        SetScrollLock(0);
-        DestroyWindow(clicked), DestroyWindow(foreground);
-    }
+    void TearDown() override { SetScrollLock(0), DestroyWindow(clicked), DestroyWindow(front); }
     HookSharedRecord& s() { return *lib.shared; }
     // clang-format off
     void Switches(LONG it, LONG scroll, LONG tray, LONG roll, LONG caption, LONG body) {
@@ -70,19 +66,19 @@ class Hook : public ::testing::Test {
     HookLibrary lib;
     HOOKPROC mouseHook = lib.Get<decltype(MouseHook)>("MouseHook");
     HWND host = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0, 0, 0);
-    HWND clicked = MakeWindow("QuilletHookClicked"), foreground = MakeWindow("QuilletHookFg");
+    HWND clicked = MakeWindow("QuilletHookClicked"), front = MakeWindow("QuilletHookFg");
 };
 
 // One row per case: the message, where it lands, Scroll Lock, the keys held (1 Ctrl, 2 Shift),
 // the switches, and what the hook must answer and post, about the clicked window 'c', the
-// foreground window 'f' or no window '0'.
+// front window 'f' or no window '0'.
 const struct {
     UINT message, hitTest;
     LONG scrollLock, keys, it, scroll, tray, roll, caption, body, result, posted, about;
 } Decisions[] = {
     {WM_MOUSEMOVE, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     {WM_RBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
-    // Caption features, then body features; roll-up and tray inside act on the foreground.
+    // Caption features, then body features; roll-up and tray inside act on the front.
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 0, 5, Swallowed, UM_START_MENU, 'c'},
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 2, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
@@ -123,7 +119,7 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
         SetScrollLock(row.scrollLock);
         HeldKey control(row.keys & 1 ? VK_CONTROL : 0), shift(row.keys & 2 ? VK_SHIFT : 0);
         EXPECT_EQ(Call(row.message, row.hitTest), row.result);
-        WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(foreground) : 0;
+        WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(front) : 0;
         EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, MAKELPARAM(150, 70)}} : Posts{}));
     }
     EXPECT_EQ(mouseHook(HC_ACTION, WM_NCMBUTTONDOWN, 0), PassedOn) << "no event";
@@ -141,7 +137,7 @@ TEST_F(Hook, OverridesFollowTheForegroundApplicationAndAreBoundedWhateverTheReco
                            {"QuilletHookFg", CAPTION_WINDOW_FEATURES, BODY_WINDOW_FEATURES}},
                   many(150);
     Tell(table);
-    // Wherever the click lands, the foreground application decides; the first exact match wins,
+    // Wherever the click lands, the front application decides; the first exact match wins,
     // except during a rewrite of the table.
     EXPECT_EQ(Click(), UM_RUN_CAPTION_COMMAND);
     EXPECT_EQ(Click(WM_MBUTTONDOWN, HTCLIENT), UM_COPY_PASTE);
