@@ -240,13 +240,11 @@ struct Target {
     }
     ~Target() { PostMessageA(window, WM_CLOSE, 0, 0), process.Wait(3000); }
     // How many of these messages the target or its edit control received.
-    LONG Count(UINT message) const {
-        return static_cast<LONG>(SendMessageA(window, WM_APP, message, 0));
-    }
+    LONG Count(UINT message) const { return LONG(SendMessageA(window, WM_APP, message, 0)); }
     POINT Caption() const { return CaptionButton(window, HTCAPTION); }
-    static POINT At(HWND window, LONG x, LONG y) {
-        POINT pt = {x, y};
-        return ClientToScreen(window, &pt), pt;
+    static POINT At(HWND w, LONG x, LONG y) {
+        POINT p = {x, y};
+        return ClientToScreen(w, &p), p;
     }
     POINT Client() const { return At(window, 20, 100); }
 };
