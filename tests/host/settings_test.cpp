@@ -89,7 +89,7 @@ TEST(Settings, OpensOnceFromEachOpenerPagesWithTheMouseStoresEverySettingAndAppl
     Host host;
     ASSERT_TRUE(target.Start("settings") && host.Start());
     SetDword(SettingsPath, "CaptionFeature", 6);    // out of its list, after the first run's
-    for (int opening = 0; opening < 8; ++opening) { // over another program, and Esc at once
+    for (int opening = 0; opening < 24; ++opening) { // over another program, and Esc at once
         HWND dialog = BringToFront(target.window) ? Open() : nullptr;
         Type({VK_ESCAPE});
         EXPECT_TRUE(dialog && WaitUntil([&] { return !IsWindow(dialog); }, 2000)) << opening;
