@@ -33,6 +33,17 @@ bool TimeMenu(Open open, std::vector<double>& times) {
     return true;
 }
 
+// Ctrl+Alt held, then this key: the clock starts as the key goes down.
+bool TimeChord(WORD key, std::vector<double>& times) {
+    HeldKey control(VK_CONTROL), alt(VK_MENU);
+    return TimeMenu(
+        [key] {
+            SendInputOf(INPUT_KEYBOARD, 0, {}, key);
+            SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
+        },
+        times);
+}
+
 bool CloseMenu() {
     Type({VK_ESCAPE});
     return PollUntil([] { return OpenMenu() == nullptr; });
@@ -59,28 +70,11 @@ bool MeasureMenus(Report& report) {
         SetForegroundWindow(target.Window());
         if (!target.TakesMouseAt(target.ClientPoint()))
             return Fail("the target takes no mouse input", opening);
-        bool shown;
-        {
-            HeldKey control(VK_CONTROL), alt(VK_MENU);
-            shown = TimeMenu(
-                [] {
-                    SendInputOf(INPUT_KEYBOARD, 0, {}, 'M');
-                    SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, 'M');
-                },
-                features);
-        }
-        if (!shown || !CloseMenu()) return Fail("no window-features menu", opening);
+        if (!TimeChord('M', features) || !CloseMenu())
+            return Fail("no window-features menu", opening);
         SetForegroundWindow(target.Window());
-        {
-            HeldKey control(VK_CONTROL), alt(VK_MENU);
-            shown = TimeMenu(
-                [] {
-                    SendInputOf(INPUT_KEYBOARD, 0, {}, 'B');
-                    SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, 'B');
-                },
-                bareMenu);
-        }
-        if (!shown || !CloseMenu()) return Fail("no menu of the bare program", opening);
+        if (!TimeChord('B', bareMenu) || !CloseMenu())
+            return Fail("no menu of the bare program", opening);
         if (!opening) after = MemoryOf(host.process.info.hProcess).privateBytes;
     }
     PostMessageA(FindWindowA("QuilletBenchBare", nullptr), WM_CLOSE, 0, 0);

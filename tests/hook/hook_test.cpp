@@ -71,14 +71,14 @@ class Hook : public ::testing::Test {
 
 // One row per case: the message, where it lands, Scroll Lock, the keys held (1 Ctrl, 2 Shift),
 // the switches, and what the hook must answer and post, about the clicked window 'c', the
-// front window 'f' or no window '0'.
+// foreground window 'f' or no window '0'.
 const struct {
     UINT message, hitTest;
     LONG scrollLock, keys, it, scroll, tray, roll, caption, body, result, posted, about;
 } Decisions[] = {
     {WM_MOUSEMOVE, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
     {WM_RBUTTONDOWN, HTCLIENT, 0, 0, 1, 1, 0, 0, 3, 5, PassedOn, 0, 0},
-    // Caption features, then body features; roll-up and tray inside act on the front.
+    // Caption features, then body features; roll-up and tray inside act on the foreground.
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 0, 5, Swallowed, UM_START_MENU, 'c'},
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 2, 5, Swallowed, UM_ROLL_WINDOW, 'c'},
     {WM_NCMBUTTONDOWN, HTCAPTION, 0, 0, 1, 1, 0, 0, 3, 5, Swallowed, UM_TRAY_WINDOW, 'c'},
@@ -137,7 +137,7 @@ TEST_F(Hook, OverridesFollowTheForegroundApplicationAndAreBoundedWhateverTheReco
                            {"QuilletHookFg", CAPTION_WINDOW_FEATURES, BODY_WINDOW_FEATURES}},
                   many(150);
     Tell(table);
-    // Wherever the click lands, the front application decides; the first exact match wins,
+    // Wherever the click lands, the foreground application decides; the first exact match wins,
     // except during a rewrite of the table.
     EXPECT_EQ(Click(), UM_RUN_CAPTION_COMMAND);
     EXPECT_EQ(Click(WM_MBUTTONDOWN, HTCLIENT), UM_COPY_PASTE);
