@@ -10,19 +10,18 @@ namespace {
 
 constexpr LRESULT Swallowed = 1, PassedOn = 0; // CallNextHookEx outside a chain returns 0
 
-void SetScrollLock(BYTE state) {
-    BYTE keys[256];
-    GetKeyboardState(keys), keys[VK_SCROLL] = state, SetKeyboardState(keys);
-}
-
 // Per-application records of the host: a class name, the caption and the body features, at
 // the offsets of the hook library's own entries.
 using CustomRecords = std::vector<SharedCustomEntry>;
 
+void ScrollLock(BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys), keys[VK_SCROLL] = state, SetKeyboardState(keys);
+}
+
 using Posts = std::vector<std::tuple<UINT, WPARAM, LPARAM>>;
 
-class Hook : public ::testing::Test {
-  protected:
+struct Hook : testing::Test {
     void SetUp() override {
         MoveWindow(front, 400, 60, 300, 240, TRUE);
         s().hostWindow = host; // as if installed: a hook steps aside while no host is named
@@ -31,7 +30,7 @@ class Hook : public ::testing::Test {
         Tell({});
         ASSERT_TRUE(BringToFront(front));
     }
-    void TearDown() override { SetScrollLock(0), DestroyWindow(clicked), DestroyWindow(front); }
+    void TearDown() override { ScrollLock(0), DestroyWindow(clicked), DestroyWindow(front); }
     HookSharedRecord& s() { return *lib.shared; }
     // clang-format off
     void Switches(LONG it, LONG scroll, LONG tray, LONG roll, LONG caption, LONG body) {
@@ -59,9 +58,8 @@ class Hook : public ::testing::Test {
     // The one message a swallowed press posted to the host; 0 when it was passed on, or none or
     // several were posted.
     UINT Click(WPARAM message = WM_NCMBUTTONDOWN, UINT hitTest = HTCAPTION) {
-        bool swallowed = Call(message, hitTest) == Swallowed;
-        Posts posted = Take();
-        return swallowed && posted.size() == 1 ? std::get<0>(posted[0]) : 0;
+        Posts posted = Call(message, hitTest) == Swallowed ? Take() : Posts{};
+        return posted.size() == 1 ? std::get<0>(posted[0]) : 0;
     }
     HookLibrary lib;
     HOOKPROC mouseHook = lib.Get<decltype(MouseHook)>("MouseHook");
@@ -116,11 +114,20 @@ TEST_F(Hook, DecidesEachCaseOfItsTableAndStepsAsideWhenItsHostIsGone) {
     for (const auto& row : Decisions) {
         SCOPED_TRACE(&row - Decisions);
         Switches(row.it, row.scroll, row.tray, row.roll, row.caption, row.body);
-        SetScrollLock(row.scrollLock);
+        ScrollLock(row.scrollLock);
         HeldKey control(row.keys & 1 ? VK_CONTROL : 0), shift(row.keys & 2 ? VK_SHIFT : 0);
         EXPECT_EQ(Call(row.message, row.hitTest), row.result);
         WPARAM about = row.about == 'c' ? Low16(clicked) : row.about == 'f' ? Low16(front) : 0;
         EXPECT_EQ(Take(), (row.posted ? Posts{{row.posted, about, MAKELPARAM(150, 70)}} : Posts{}));
+    }
+    // The double-click feature closes from the system-menu icon and presses a button once; what
+    // the table's rows posted to the clicked window is taken first.
+    Switches(1, 1, 0, 0, CAPTION_DOUBLE_CLICK, BODY_DOUBLE_CLICK), Take(clicked);
+    for (UINT hit : {HTSYSMENU, HTMINBUTTON, HTMAXBUTTON, HTCLOSE}) {
+        const LPARAM at = MAKELPARAM(150, 70);
+        Posts press = {{WM_NCLBUTTONDOWN, hit, at}, {WM_LBUTTONUP, MK_MBUTTON, at}};
+        EXPECT_TRUE(Call(WM_NCMBUTTONDOWN, hit) == Swallowed && Take().empty());
+        EXPECT_EQ(Take(clicked), (hit == HTSYSMENU ? Posts{{WM_SYSCOMMAND, SC_CLOSE, 0}} : press));
     }
     EXPECT_EQ(mouseHook(HC_ACTION, WM_NCMBUTTONDOWN, 0), PassedOn) << "no event";
     DestroyWindow(clicked); // still double clicks: one that reaches no one is not lost

@@ -7,6 +7,7 @@
 #include "config/registry_keys.h"
 #include "config/settings.h"
 #include "core/main_window.h"
+#include "core/owned.h"
 #include "core/run_file.h"
 #include "core/timers.h"
 #include "features/commands.h"
@@ -23,12 +24,6 @@ namespace {
 
 HookLibrary Library;
 HookSharedRecord& Shared = *Library.shared;
-
-// Whether WM_QUIT is waiting, a flag that one PM_REMOVE clears.
-bool QuitPosted(UINT remove = PM_NOREMOVE) {
-    MSG msg;
-    return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, remove) != FALSE;
-}
 
 // The tray menu's default item and its checked items (all are radio items), from Activate to
 // the last feature.
@@ -56,6 +51,14 @@ char Look(HWND w) {
 }
 // clang-format on
 
+// The window-features menu's "Roll   Window" item drawn on a black canvas.
+std::vector<COLORREF> Drawn(UINT action, UINT state) {
+    Owned<HBITMAP, DeleteObject> canvas(CreateBitmap(105, 25, 1, 32, nullptr)); // freed last
+    Owned<HDC, DeleteDC> dc(CreateCompatibleDC(nullptr));
+    DRAWITEMSTRUCT item = {ODT_MENU, 0, 103, action, state, nullptr, dc, {0, 0, 105, 25}, 0};
+    return SelectObject(dc, canvas), DrawWindowFeaturesItem(&item), Pixels(dc, 0, 0, 105, 25);
+}
+
 std::string Typed; // what the keyboard typed while observed: " +17" a press, " -17" a release
 LRESULT CALLBACK KeyboardObserver(int code, WPARAM wParam, LPARAM lParam) {
     auto* key = reinterpret_cast<KBDLLHOOKSTRUCT*>(lParam);
@@ -63,47 +66,49 @@ LRESULT CALLBACK KeyboardObserver(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-class HostCore : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        static bool registered = RegisterMainClass(GetModuleHandleA(nullptr));
-        ASSERT_TRUE(registered);
-    }
+const bool Registered = RegisterMainClass(GetModuleHandleA(nullptr));
+
+struct HostCore : testing::Test {
     void TearDown() override {
-        DestroyHost();
-        for (HWND window : windows)
-            DestroyWindow(window);
+        DestroyHost(), std::for_each(made.begin(), made.end(), DestroyWindow);
     }
     // The host with whatever the registry holds, once timer 1 has found the taskbar.
     void StartHost() {
-        ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
+        ASSERT_TRUE(Registered && CreateMainWindow(GetModuleHandleA(nullptr)));
         ASSERT_TRUE(WaitUntil([] { return Shared.hookProc != nullptr; }, 2000));
     }
-    void DestroyHost() {
-        if (IsWindow(MainWindow)) DestroyWindow(MainWindow);
-        QuitPosted(PM_REMOVE); // the shutdown's WM_QUIT must not end a later wait
-    }
+    // Its shutdown's WM_QUIT must not end a later wait.
+    void DestroyHost() { IsWindow(MainWindow) && DestroyWindow(MainWindow), QuitPosted(PM_REMOVE); }
+    // Whether WM_QUIT is waiting, a flag that one PM_REMOVE clears.
+    bool QuitPosted(UINT how = PM_NOREMOVE) { return PeekMessageA(&msg, 0, WM_QUIT, WM_QUIT, how); }
     HWND Make(const char* className, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
               HWND parent = nullptr, WNDPROC proc = DefWindowProcA) {
-        return windows.emplace_back(MakeWindow(className, style, parent, proc));
+        return made.emplace_back(MakeWindow(className, style, parent, proc));
     }
-    std::vector<HWND> windows;
+    std::vector<HWND> made;
+    MSG msg;
 };
 
 TEST_F(HostCore, StartUpWritesOrSafelyReadsTheSettingsAndTimersRunTheStartMenuChainOrEndTheHost) {
     Shared.itEnabled = 0; // left so by a host that ended suspended
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) // the older versions' and another's
+        for (const char* name : {"Quillet 97", "Quillet 98", "Other"})
+            SHSetValueA(root, RunPath.c_str(), name, REG_SZ, "x", 2);
     StartHost();
     EXPECT_TRUE(Shared.itEnabled == 1 && Shared.hostWindow == MainWindow &&
                 !IsWindowVisible(MainWindow) && Notify(NIM_MODIFY, MainWindow, 42));
     for (HWND clicked : {TaskbarWindow, StartButtonWindow})
         SendMessageA(MainWindow, UM_START_MENU, Low16(clicked), 0);
     EXPECT_FALSE(KillTimer(MainWindow, StartMenuTimer)) << "a click on or inside the taskbar";
-    std::string written; // a first run's
+    // The older versions' start-up entries go, another program's stay; a first run's settings.
+    std::string written = Stored(RunPath, "Quillet 97") + Stored(RunPath, "Other") +
+                          Stored(RunPath, "Quillet 98", HKEY_LOCAL_MACHINE) +
+                          Stored(RunPath, "Other", HKEY_LOCAL_MACHINE) + " ";
     for (const char* name : {"CaptionFeature", "LogitechFeature", "BodyFeature", "LoadOnStartUp",
                              "ShowState", "DetectMiddleButton", "ShowTrayIcon", "TrayOnMinimize",
                              "RollUpOnMaximize", "FastFolders", "HotKey", "Chord", "CtrlClipboard"})
         written += Stored(SettingsPath, name);
-    EXPECT_EQ(written, "3051111001100");
+    EXPECT_EQ(written, "<none>x<none>x 3051111001100");
     // A timer that cannot be stopped ends the host.
     SendMessageA(MainWindow, WM_TIMER, StartMenuTimer, 0); // not running: cannot be stopped
     EXPECT_TRUE(!Shared.hookProc && QuitPosted() && !Notify(NIM_MODIFY, MainWindow, 42))
@@ -187,10 +192,9 @@ TEST_F(HostCore, TrayKeepsEachWindowsTitleIconAndIdentityInFifteenSlotsAndRollUp
     EXPECT_TRUE(IsWindowVisible(sent[0]) && !TrayedWindows[0].icon.uID) << "hidden without an icon";
     Notify(NIM_DELETE, MainWindow, 555);
     SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(inside), 0); // refused: it takes no slot
-    while (sent.size() < 16)
-        sent.push_back(Make("more"));
-    for (HWND window : sent)
-        SendMessageA(MainWindow, UM_TRAY_WINDOW, Low16(window), 0);
+    for (int i = 0; i < 16; ++i) // the first again, then fifteen more
+        SendMessageA(MainWindow, UM_TRAY_WINDOW,
+                     Low16(i ? sent.emplace_back(Make("more")) : sent[0]), 0);
     EXPECT_TRUE(!IsWindowVisible(sent[0]) && Notify(NIM_MODIFY, MainWindow, 555));
     EXPECT_EQ(std::string(TrayedWindows[0].icon.szTip), title.substr(0, 63));
     EXPECT_TRUE(IsWindowVisible(sent[15]) && IsWindowVisible(inside)) << "16th, inside the taskbar";
@@ -292,6 +296,12 @@ TEST_F(HostCore, MenusFollowTheStateDrawAndActOnTheWindowInFrontAndAReloadTakesT
         acted += std::string{Look(FeaturesMenuTarget), Look(front), ' '};
     }
     EXPECT_EQ(acted, "-H- -R- -T- -I- -G- ");
+    // Its items drawn: plain (not in one colour) and highlighted differ, and a focus change
+    // alone draws nothing.
+    auto plain = Drawn(ODA_DRAWENTIRE, 0), blank = std::vector<COLORREF>(plain.size());
+    EXPECT_TRUE(Drawn(ODA_DRAWENTIRE, ODS_SELECTED) != plain &&
+                std::count(begin(plain), end(plain), plain[0]) < long(plain.size()));
+    EXPECT_EQ(Drawn(ODA_FOCUS, ODS_SELECTED | ODS_FOCUS), blank) << "drawn on a focus change";
     SetDword(SettingsPath, "CaptionFeature", 4);
     SendMessageA(MainWindow, UM_RELOAD_SETTINGS, 0, 0); // as any program may send it
     EXPECT_EQ(Shared.currentCaptionFeature, 4);

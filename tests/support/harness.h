@@ -44,16 +44,13 @@ inline bool BringToFront(HWND window) {
     return SetForegroundWindow(window), WaitUntil([&] { return GetForegroundWindow() == window; });
 }
 
-inline WPARAM Low16(HWND window) {
-    return reinterpret_cast<UINT_PTR>(window) & 0xFFFF;
-}
+const auto Low16 = [](HWND window) { return WPARAM(UINT_PTR(window) & 0xFFFF); };
 
 // A window of the test, of a class registered on first use; its title is its class name.
-inline HWND MakeWindow(const char* className, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+inline HWND MakeWindow(const char* name, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                        HWND parent = nullptr, WNDPROC proc = DefWindowProcA) {
-    WNDCLASSA wc = {0, proc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, className};
-    RegisterClassA(&wc);
-    return CreateWindowA(className, className, style, 60, 60, 300, 240, parent, 0, 0, 0);
+    WNDCLASSA wc = {0, proc, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, name};
+    return RegisterClassA(&wc), CreateWindowA(name, name, style, 60, 60, 300, 240, parent, 0, 0, 0);
 }
 
 // The bottom of a window's region (0 when it has none), of a rolled-up window with a sizing
@@ -263,16 +260,14 @@ struct Host {
     }
     // WM_CLOSE, as the tray menu's exit command sends it: whether it ended in time.
     bool Closes(DWORD ms = 10000) {
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        return process.Wait(ms) == 0;
+        return PostMessageA(window, WM_CLOSE, 0, 0), !process.Wait(ms);
     }
     ~Host() { Closes(); }
 };
 
 inline std::string Clipboard() {
     WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 1000);
-    HANDLE data = GetClipboardData(CF_TEXT);
-    const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    const char* chars = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
     std::string text = chars ? chars : "";
     return CloseClipboard(), text;
 }
@@ -282,9 +277,8 @@ const std::string ProductPath = "Software\\Brantle Software\\Quillet 99",
                   SettingsPath = ProductPath + "\\Settings",
                   WindowsPath = ProductPath + "\\Windows",
                   RunPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline void SetRaw(const std::string& path, const char* name, DWORD type, const void* data,
-                   DWORD size) {
-    SHSetValueA(HKEY_CURRENT_USER, path.c_str(), name, type, data, size);
+inline void SetRaw(const std::string& key, const char* name, DWORD type, const void* v, DWORD n) {
+    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, type, v, n);
 }
 inline void SetDword(const std::string& path, const char* name, DWORD value) {
     SetRaw(path, name, REG_DWORD, &value, sizeof value);
@@ -312,8 +306,7 @@ inline std::string Stored(const std::string& path, const char* name, HKEY in = H
 inline bool Notify(DWORD message, HWND owner, UINT id) {
     NOTIFYICONDATAA data = {};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE, data.hWnd = owner, data.uID = id;
-    data.hIcon = message == NIM_ADD ? LoadIconA(nullptr, IDI_APPLICATION) : nullptr;
-    data.uFlags = data.hIcon ? NIF_ICON : 0;
+    data.uFlags = message == NIM_ADD ? NIF_ICON : 0, data.hIcon = LoadIconA(0, IDI_APPLICATION);
     return Shell_NotifyIconA(message, &data) != FALSE;
 }
 
