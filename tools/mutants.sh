@@ -76,8 +76,9 @@ apply() {
 
 # One test: "pass", "killed" (a test reported a failure: a gtest assertion's "Failure" or a
 # "[  FAILED  ]" line, or a check of ctest's that failed by its own verdict), "timeout", or
-# "broken" (it did not run, or ended without a verdict). ctest:NAME runs that CTest test as CTest runs it, in its own prefix;
-# the checks without Wine (binaries, import_gate) run on the i686 tree, which has the import gate.
+# "broken" (it did not run, or ended without a verdict). ctest:NAME runs that CTest test as CTest
+# runs it, in its own prefix; the checks without Wine (binaries, import_gate) run on the i686
+# tree, which has the import gate.
 run_one() {
     local spec=$1 out=$2 name program rc
     if [[ $spec == ctest:* ]]; then

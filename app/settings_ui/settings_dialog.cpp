@@ -138,6 +138,7 @@ HMODULE CommonDialogs;
 
 decltype(GetOpenFileNameA)* OpenFileDialog() {
     if (!CommonDialogs) CommonDialogs = LoadLibraryA("comdlg32.dll");
+    if (!CommonDialogs) return nullptr;
     return reinterpret_cast<decltype(GetOpenFileNameA)*>(
         reinterpret_cast<void*>(GetProcAddress(CommonDialogs, "GetOpenFileNameA")));
 }

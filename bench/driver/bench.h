@@ -19,6 +19,7 @@ extern int Repeats;
 double SecondsOf(LONGLONG counter);
 LONGLONG Counter();
 double Seconds();
+double Ms(LONGLONG from, LONGLONG to); // between two readings of Counter()
 
 // Polls until `done` holds, sleeping a millisecond between looks: a spinning poller would take
 // one of the machine's few cores from the programs it watches.
@@ -29,6 +30,18 @@ bool PollUntil(Done done, double timeoutSeconds = 5) {
         if (Seconds() > end) return false;
         Sleep(1);
     }
+    return true;
+}
+
+// Ctrl+Alt held, then this key; the milliseconds from the key going down until `shown` holds.
+template <typename Shown>
+bool TimeChord(WORD key, Shown shown, std::vector<double>& times) {
+    HeldKey control(VK_CONTROL), alt(VK_MENU);
+    LONGLONG start = Counter();
+    SendInputOf(INPUT_KEYBOARD, 0, {}, key);
+    SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
+    if (!PollUntil(shown)) return false;
+    times.push_back(Ms(start, Counter()));
     return true;
 }
 
@@ -127,6 +140,11 @@ void SendClick(Button button);
 // The libraries the host imports beyond the bare program's, for q99bench_bare.exe to load (the
 // common controls and dialogs are loaded where they are first used).
 constexpr char HostLibraries[] = "shell32.dll advapi32.dll gdi32.dll";
+
+// The bare program with these words on its command line, once its window is there; and closed
+// again as the host is, with WM_CLOSE.
+bool StartBare(Child& bare, const std::string& words = "");
+void CloseBare(Child& bare);
 
 // Removes the host's settings, so that its next start is a first run with default features.
 void UseFirstRunSettings();

@@ -27,6 +27,20 @@ double Seconds() {
     return SecondsOf(Counter());
 }
 
+double Ms(LONGLONG from, LONGLONG to) {
+    return 1000 * SecondsOf(to - from);
+}
+
+bool StartBare(Child& bare, const std::string& words) {
+    return bare.Start("\"" + BinPath("q99bench_bare.exe") + "\" " + words) &&
+           PollUntil([] { return FindWindowA("QuilletBenchBare", nullptr) != nullptr; }, 10);
+}
+
+void CloseBare(Child& bare) {
+    PostMessageA(FindWindowA("QuilletBenchBare", nullptr), WM_CLOSE, 0, 0);
+    bare.Wait(3000);
+}
+
 double Median(std::vector<double> values) {
     if (values.empty()) return NAN;
     std::sort(values.begin(), values.end());

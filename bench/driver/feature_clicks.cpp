@@ -21,10 +21,6 @@ constexpr int ReferenceClicks = 20;
 constexpr UINT HostIconId = 555; // the host's first tray slot
 constexpr UINT OwnIconId = 900;
 
-double Ms(LONGLONG from, LONGLONG to) {
-    return 1000 * SecondsOf(to - from);
-}
-
 // Presses of one button alternate between points a few pixels apart: two presses at one point
 // within the double-click time would make a double click.
 POINT CaptionPointFor(const BenchTarget& target, int click) {

@@ -26,8 +26,7 @@ bool MeasureHostCosts(Report& report) {
         UseFirstRunSettings();
         Host host;
         Child bare;
-        if (!host.Start() || !bare.Start("\"" + BinPath("q99bench_bare.exe") + "\"") ||
-            !PollUntil([] { return FindWindowA("QuilletBenchBare", nullptr) != nullptr; }, 10)) {
+        if (!host.Start() || !StartBare(bare)) {
             printf("host costs: the programs did not start\n");
             return false;
         }

@@ -14,13 +14,13 @@ constexpr int Openings = 30;
 constexpr double TrayMenuDelayMs = 100; // the host's own, on its timer 2
 constexpr double MarginMs = 5;
 
-double Ms(LONGLONG from, LONGLONG to) {
-    return 1000 * SecondsOf(to - from);
-}
-
 bool Fail(const char* what, int opening) {
     printf("menus: %s (opening %d)\n", what, opening + 1);
     return false;
+}
+
+bool MenuShown() {
+    return OpenMenu() != nullptr;
 }
 
 // Opens a menu with `open`; the milliseconds until it showed.
@@ -28,20 +28,9 @@ template <typename Open>
 bool TimeMenu(Open open, std::vector<double>& times) {
     LONGLONG start = Counter();
     open();
-    if (!PollUntil([] { return OpenMenu() != nullptr; })) return false;
+    if (!PollUntil(MenuShown)) return false;
     times.push_back(Ms(start, Counter()));
     return true;
-}
-
-// Ctrl+Alt held, then this key: the clock starts as the key goes down.
-bool TimeChord(WORD key, std::vector<double>& times) {
-    HeldKey control(VK_CONTROL), alt(VK_MENU);
-    return TimeMenu(
-        [key] {
-            SendInputOf(INPUT_KEYBOARD, 0, {}, key);
-            SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
-        },
-        times);
 }
 
 bool CloseMenu() {
@@ -56,9 +45,7 @@ bool MeasureMenus(Report& report) {
     Host host;
     BenchTarget target;
     Child bare;
-    if (!host.Start() || !target.Start() ||
-        !bare.Start("\"" + BinPath("q99bench_bare.exe") + "\" menu") ||
-        !PollUntil([] { return FindWindowA("QuilletBenchBare", nullptr) != nullptr; }, 10))
+    if (!host.Start() || !target.Start() || !StartBare(bare, "menu"))
         return Fail("the host, the target or the bare program did not start", -1);
     double before = MemoryOf(host.process.info.hProcess).privateBytes, after = 0;
     std::vector<double> tray, features, bareMenu;
@@ -70,15 +57,14 @@ bool MeasureMenus(Report& report) {
         SetForegroundWindow(target.Window());
         if (!target.TakesMouseAt(target.ClientPoint()))
             return Fail("the target takes no mouse input", opening);
-        if (!TimeChord('M', features) || !CloseMenu())
+        if (!TimeChord('M', MenuShown, features) || !CloseMenu())
             return Fail("no window-features menu", opening);
         SetForegroundWindow(target.Window());
-        if (!TimeChord('B', bareMenu) || !CloseMenu())
+        if (!TimeChord('B', MenuShown, bareMenu) || !CloseMenu())
             return Fail("no menu of the bare program", opening);
         if (!opening) after = MemoryOf(host.process.info.hProcess).privateBytes;
     }
-    PostMessageA(FindWindowA("QuilletBenchBare", nullptr), WM_CLOSE, 0, 0);
-    bare.Wait(3000);
+    CloseBare(bare);
     double floor = Percentile(bareMenu, 50), floor95 = Percentile(bareMenu, 95);
     report.Add("bare_hot_key_to_menu_p50", floor, "ms");
     report.Add("bare_hot_key_to_menu_p95", floor95, "ms");

@@ -23,13 +23,8 @@ bool Fail(const char* what, int opening) {
 
 // Ctrl+Alt+KEY until the dialog of this title is on the screen; the milliseconds it took.
 bool TimeOpening(WORD key, const char* title, std::vector<double>& times) {
-    HeldKey control(VK_CONTROL), alt(VK_MENU);
-    LONGLONG start = Counter();
-    SendInputOf(INPUT_KEYBOARD, 0, {}, key);
-    SendInputOf(INPUT_KEYBOARD, KEYEVENTF_KEYUP, {}, key);
-    if (!PollUntil([&] { return VisibleDialog(title) != nullptr; })) return false;
-    times.push_back(1000 * SecondsOf(Counter() - start));
-    return true;
+    return TimeChord(
+        key, [title] { return VisibleDialog(title) != nullptr; }, times);
 }
 
 // Esc, once the dialog is the window in front that takes the keys: a dialog just shown can be
@@ -54,8 +49,7 @@ bool MeasureSettingsDialog(Report& report) {
     UseFirstRunSettings();
     Host host;
     Child bare;
-    if (!host.Start() || !bare.Start("\"" + BinPath("q99bench_bare.exe") + "\" dialog") ||
-        !PollUntil([] { return FindWindowA("QuilletBenchBare", nullptr) != nullptr; }, 10))
+    if (!host.Start() || !StartBare(bare, "dialog"))
         return Fail("the host or the bare program did not start", -1);
     const char* const settings = "Quillet 99 - Settings";
     double before = MemoryOf(host.process.info.hProcess).privateBytes, after = 0;
@@ -69,8 +63,7 @@ bool MeasureSettingsDialog(Report& report) {
         if (!CloseWithEsc(BenchBareDialogTitle))
             return Fail("the bare program's dialog did not close", opening);
     }
-    PostMessageA(FindWindowA("QuilletBenchBare", nullptr), WM_CLOSE, 0, 0);
-    bare.Wait(3000);
+    CloseBare(bare);
     double floor = Percentile(bareTimes, 50), floor95 = Percentile(bareTimes, 95);
     report.Add("bare_hot_key_to_dialog_p50", floor, "ms");
     report.Add("bare_hot_key_to_dialog_p95", floor95, "ms");

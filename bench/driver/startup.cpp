@@ -68,10 +68,6 @@ bool MeasureOnce(BenchTarget& target, const std::string& commandLine, const char
     return result.window >= 0 && (!hook || result.swallowed >= 0);
 }
 
-double Ms(LONGLONG from, LONGLONG to) {
-    return 1000 * SecondsOf(to - from);
-}
-
 // One start of the host's steps program, the moments of its steps kept.
 bool MeasureSteps(BenchHostSteps& steps, LONGLONG& created) {
     Child program;
